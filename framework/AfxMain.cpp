@@ -1,0 +1,7 @@
+// The program's entry point: hands over to the framework.
+#include "framework/CWinApp.h"
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR lpCmdLine, int nCmdShow)
+{
+    return AfxWinMain(hInstance, lpCmdLine, nCmdShow);
+}

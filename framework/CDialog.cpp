@@ -1,0 +1,80 @@
+#include "framework/CDialog.h"
+#include "framework/AfxState.h"
+
+namespace {
+// The dialog manager's own procedure: every message has already been through
+// the dialog object's WindowProc, so there is nothing left to do here.
+INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+const DLGTEMPLATE* FindDialogTemplate(UINT nIDTemplate)
+{
+    HINSTANCE hRes = AfxGetResourceHandle();
+    HRSRC hResInfo = ::FindResourceW(hRes, MAKEINTRESOURCEW(nIDTemplate), MAKEINTRESOURCEW(5));
+    if (!hResInfo) return nullptr;
+    HGLOBAL hData = ::LoadResource(hRes, hResInfo);
+    return hData ? static_cast<const DLGTEMPLATE*>(::LockResource(hData)) : nullptr;
+}
+}
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
+{
+    if (!rControl.m_hWnd) rControl.SubclassDlgItem((UINT)nIDC, pDX->m_pDlgWnd);
+}
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+INT_PTR CDialog::DoModal()
+{
+    const DLGTEMPLATE* pTemplate = FindDialogTemplate(m_nIDTemplate);
+    if (!pTemplate) return -1;
+    AfxEnsureCommonControls();
+    AfxHookWindowCreate(this);
+    INT_PTR nResult = ::DialogBoxIndirectParamW(AfxGetInstanceHandle(), pTemplate,
+                                                m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr,
+                                                AfxDlgProc, 0);
+    AfxUnhookWindowCreate();
+    return nResult;
+}
+
+BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_INITDIALOG) {
+        *pResult = OnInitDialog();
+        return TRUE;
+    }
+    return CWnd::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(TRUE)) return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::EndDialog(int nResult)
+{
+    if (m_hWnd) ::EndDialog(m_hWnd, nResult);
+}
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()

@@ -1,0 +1,380 @@
+#include "framework/CWnd.h"
+#include "framework/AfxState.h"
+#include "framework/CWinApp.h"
+#include <unordered_map>
+#include <memory>
+
+namespace {
+// Permanent map: objects that own a window. Temporary map: objects made for
+// windows that nobody owns, dropped once their window is gone.
+std::unordered_map<HWND, CWnd*>& PermanentMap()
+{
+    static std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
+
+std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap()
+{
+    static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
+    return map;
+}
+
+std::unordered_map<HMENU, std::unique_ptr<CMenu>>& MenuMap()
+{
+    static std::unordered_map<HMENU, std::unique_ptr<CMenu>> map;
+    return map;
+}
+
+void PurgeTemporaries()
+{
+    auto& temps = TemporaryMap();
+    for (auto it = temps.begin(); it != temps.end();)
+        it = ::IsWindow(it->first) ? std::next(it) : temps.erase(it);
+}
+
+// Saves and restores the message being dispatched around a nested dispatch.
+class CurrentMessageScope {
+public:
+    CurrentMessageScope(UINT message, WPARAM wParam, LPARAM lParam)
+        : m_saved(*AfxGetCurrentMessage())
+    {
+        *AfxGetCurrentMessage() = { message, wParam, lParam };
+    }
+    ~CurrentMessageScope() { *AfxGetCurrentMessage() = m_saved; }
+private:
+    AfxCurrentMessage m_saved;
+};
+}
+
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndTop(HWND_TOP);
+
+CWnd::~CWnd()
+{
+    if (m_hWnd && FromHandlePermanent(m_hWnd) == this) {
+        if (m_pfnSuper) UnsubclassWindow();
+        else Detach();
+    }
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    auto& map = PermanentMap();
+    auto it = map.find(hWnd);
+    return it == map.end() ? nullptr : it->second;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    if (!hWnd) return nullptr;
+    if (CWnd* p = FromHandlePermanent(hWnd)) return p;
+    auto& temps = TemporaryMap();
+    auto it = temps.find(hWnd);
+    if (it != temps.end()) return it->second.get();
+    PurgeTemporaries();
+    CWnd* p = new CWnd(hWnd);
+    temps.emplace(hWnd, std::unique_ptr<CWnd>(p));
+    return p;
+}
+
+BOOL CWnd::Attach(HWND hWnd)
+{
+    if (!hWnd || m_hWnd || FromHandlePermanent(hWnd)) return FALSE;
+    TemporaryMap().erase(hWnd);
+    m_hWnd = hWnd;
+    PermanentMap()[hWnd] = this;
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd) PermanentMap().erase(hWnd);
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!Attach(hWnd)) return FALSE;
+    PreSubclassWindow();
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    HWND hWndControl = ::GetDlgItem(pParent->m_hWnd, (int)nID);
+    return hWndControl ? SubclassWindow(hWndControl) : FALSE;
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    if (m_pfnSuper && m_hWnd)
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    m_pfnSuper = nullptr;
+    return Detach();
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (!pWnd) return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    LRESULT lResult;
+    {
+        CurrentMessageScope scope(message, wParam, lParam);
+        lResult = pWnd->WindowProc(message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
+        pWnd->UnsubclassWindow();
+        pWnd->PostNcDestroy();
+    }
+    return lResult;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = 0;
+    if (!OnWndMsg(message, wParam, lParam, &lResult))
+        lResult = DefWindowProc(message, wParam, lParam);
+    return lResult;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper) return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    const AfxCurrentMessage* m = AfxGetCurrentMessage();
+    return DefWindowProc(m->message, m->wParam, m->lParam);
+}
+
+namespace {
+// The child window that a notification is about, for reflection.
+HWND NotifyingChild(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND: return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY: return reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+    case WM_DRAWITEM: return reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_MEASUREITEM: {
+        const MEASUREITEMSTRUCT* p = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        return p->CtlType == ODT_MENU ? nullptr : ::GetDlgItem(hWndParent, (int)p->CtlID);
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL: return reinterpret_cast<HWND>(lParam);
+    default:
+        if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+            return reinterpret_cast<HWND>(lParam);
+        return nullptr;
+    }
+}
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    // Notifications go to the control they are about first.
+    if (HWND hChild = NotifyingChild(m_hWnd, message, wParam, lParam)) {
+        CWnd* pChild = FromHandlePermanent(hChild);
+        if (pChild && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult))
+            return TRUE;
+    }
+    if (message == WM_COMMAND) {
+        if (!OnCommand(wParam, lParam)) return FALSE;
+        *pResult = 0;
+        return TRUE;
+    }
+    if (message == WM_NOTIFY) return OnNotify(wParam, lParam, pResult);
+
+    UINT nLookup = message;
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) nLookup = WM_CTLCOLOR;
+    const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(GetMessageMap(), nLookup, 0, 0);
+    if (!pEntry) return FALSE;
+    *pResult = DispatchEntry(pEntry, message, wParam, lParam);
+    return TRUE;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    UINT nID = LOWORD(wParam);
+    int nCode = HIWORD(wParam);
+    if (OnCmdMsg(nID, nCode)) return TRUE;
+    // Commands the main window does not handle go on to the application.
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this && lParam == 0) return pApp->OnCmdMsg(nID, nCode);
+    return FALSE;
+}
+
+BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+    const AFX_MSGMAP_ENTRY* pEntry =
+        FindMessageEntry(GetMessageMap(), WM_NOTIFY, pNMHDR->code, (UINT)pNMHDR->idFrom);
+    if (!pEntry) return FALSE;
+    *pResult = 0;
+    auto pfn = reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pEntry->pfn);
+    (this->*pfn)(pNMHDR, pResult);
+    return TRUE;
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    return ReflectChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    UINT nCode = 0;
+    if (message == WM_COMMAND) nCode = HIWORD(wParam);
+    else if (message == WM_NOTIFY) nCode = reinterpret_cast<NMHDR*>(lParam)->code;
+    UINT nReflected = WM_REFLECT_BASE + message;
+    const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(GetMessageMap(), nReflected, nCode, 0);
+    if (!pEntry) return FALSE;
+    if (message == WM_NOTIFY) {
+        *pResult = 0;
+        auto pfn = reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pEntry->pfn);
+        (this->*pfn)(reinterpret_cast<NMHDR*>(lParam), pResult);
+    } else {
+        LRESULT lResult = DispatchEntry(pEntry, message, wParam, lParam);
+        if (pResult) *pResult = lResult;
+    }
+    return TRUE;
+}
+
+LRESULT CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    AFX_PMSG pfn = pEntry->pfn;
+    switch (pEntry->nSig) {
+    case AfxSig_vv:
+        (this->*reinterpret_cast<void (CWnd::*)()>(pfn))();
+        return 0;
+    case AfxSig_lwl:
+        return (this->*reinterpret_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pfn))(wParam, lParam);
+    case AfxSig_vwl:
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, LPARAM)>(pfn))((UINT)wParam, lParam);
+        return 0;
+    case AfxSig_hv:
+        return (LRESULT)(this->*reinterpret_cast<HCURSOR (CWnd::*)()>(pfn))();
+    case AfxSig_vwp:
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, CPoint)>(pfn))((UINT)wParam, CPoint(lParam));
+        return 0;
+    case AfxSig_vWl:
+        (this->*reinterpret_cast<void (CWnd::*)(CWnd*)>(pfn))(FromHandle(reinterpret_cast<HWND>(lParam)));
+        return 0;
+    case AfxSig_vWw:
+        (this->*reinterpret_cast<void (CWnd::*)(CWnd*)>(pfn))(FromHandle(reinterpret_cast<HWND>(wParam)));
+        return 0;
+    case AfxSig_hDWw: {
+        CDC dc(reinterpret_cast<HDC>(wParam));
+        UINT nCtlColor = message >= WM_CTLCOLORMSGBOX ? message - WM_CTLCOLORMSGBOX : (UINT)HIWORD(lParam);
+        return (LRESULT)(this->*reinterpret_cast<HBRUSH (CWnd::*)(CDC*, CWnd*, UINT)>(pfn))(
+            &dc, FromHandle(reinterpret_cast<HWND>(lParam)), nCtlColor);
+    }
+    case AfxSig_bHELPINFO:
+        return (this->*reinterpret_cast<BOOL (CWnd::*)(HELPINFO*)>(pfn))(reinterpret_cast<HELPINFO*>(lParam));
+    case AfxSig_bWww:
+        return (this->*reinterpret_cast<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(pfn))(
+            FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
+    case AfxSig_bD: {
+        CDC dc(reinterpret_cast<HDC>(wParam));
+        return (this->*reinterpret_cast<BOOL (CWnd::*)(CDC*)>(pfn))(&dc);
+    }
+    case AfxSig_vb:
+        (this->*reinterpret_cast<void (CWnd::*)(BOOL)>(pfn))((BOOL)wParam);
+        return 0;
+    case AfxSig_vbw:
+        (this->*reinterpret_cast<void (CWnd::*)(BOOL, UINT)>(pfn))((BOOL)wParam, (UINT)lParam);
+        return 0;
+    case AfxSig_vwii:
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, int, int)>(pfn))(
+            (UINT)wParam, (short)LOWORD(lParam), (short)HIWORD(lParam));
+        return 0;
+    case AfxSig_vwwW:
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, UINT, CWnd*)>(pfn))(
+            LOWORD(wParam), HIWORD(wParam), FromHandle(reinterpret_cast<HWND>(lParam)));
+        return 0;
+    case AfxSig_vMINMAX:
+        (this->*reinterpret_cast<void (CWnd::*)(MINMAXINFO*)>(pfn))(reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case AfxSig_bv:
+        return (this->*reinterpret_cast<BOOL (CWnd::*)()>(pfn))();
+    case AfxSig_vMEASURE:
+        (this->*reinterpret_cast<void (CWnd::*)(LPMEASUREITEMSTRUCT)>(pfn))(
+            reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        return TRUE;
+    case AfxSig_vwww:
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, UINT, UINT)>(pfn))(
+            (UINT)wParam, LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::SendMessageW(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::PostMessageW(m_hWnd, message, wParam, lParam);
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+
+void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
+{
+    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+{
+    HWND hAfter = pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr;
+    return ::SetWindowPos(m_hWnd, hAfter, x, y, cx, cy, nFlags);
+}
+
+void CWnd::GetWindowText(CString& rString) const
+{
+    int n = ::GetWindowTextLengthW(m_hWnd);
+    ::GetWindowTextW(m_hWnd, rString.GetBuffer(n + 1), n + 1);
+    rString.ReleaseBuffer();
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    HMENU hMenu = ::GetSystemMenu(m_hWnd, bRevert);
+    if (!hMenu) return nullptr;
+    auto& menus = MenuMap();
+    auto& slot = menus[hMenu];
+    if (!slot) {
+        slot.reset(new CMenu);
+        slot->m_hMenu = hMenu;
+    }
+    return slot.get();
+}
+
+BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const wchar_t* pszNewItem)
+{
+    return ::AppendMenuW(m_hMenu, nFlags, nIDNewItem, pszNewItem);
+}
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
+CPaintDC::~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+
+const AFX_MSGMAP* CWnd::GetThisMessageMap() { return CCmdTarget::GetThisMessageMap(); }
+const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }

@@ -1,0 +1,12 @@
+// Lets test failures show framework strings as text.
+#pragma once
+#include "framework/CString.h"
+#include <ostream>
+
+inline void PrintTo(const CString& s, std::ostream* os)
+{
+    int n = ::WideCharToMultiByte(CP_UTF8, 0, s, -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(n > 0 ? n - 1 : 0, '\0');
+    if (n > 1) ::WideCharToMultiByte(CP_UTF8, 0, s, -1, &utf8[0], n, nullptr, nullptr);
+    *os << '"' << utf8 << '"';
+}
