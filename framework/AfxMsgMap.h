@@ -66,6 +66,7 @@ protected: \
     { \
         typedef theClass ThisClass; \
         typedef baseClass TheBaseClass; \
+        (void)sizeof(ThisClass); \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP() \
@@ -196,7 +197,6 @@ protected: \
     const AFX_EVENTSINKMAP* theClass::GetEventSinkMap() const { return GetThisEventSinkMap(); } \
     const AFX_EVENTSINKMAP* theClass::GetThisEventSinkMap() \
     { \
-        typedef theClass ThisClass; \
         typedef baseClass TheBaseClass; \
         static const AFX_EVENTSINKMAP_ENTRY _sinkEntries[] = {
 

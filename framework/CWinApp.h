@@ -2,6 +2,9 @@
 #pragma once
 #include "framework/CWnd.h"
 
+// The framework's help command.
+#define ID_HELP 0xE146
+
 class AFX_API CWinApp : public CCmdTarget {
 public:
     explicit CWinApp(const wchar_t* pszAppName = nullptr);

@@ -1,0 +1,29 @@
+// The application object: picks the language, guards against a second copy,
+// runs the one dialog of the chosen mode and carries out the power action.
+#pragma once
+#include "framework/Afx.h"
+
+class ScreenSaverApp : public CWinApp {
+public:
+    ScreenSaverApp();
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    // Takes the power action the player hands over when it closes.
+    void SetPowerAction(const int& nPowerAction);
+
+    int m_nPowerAction;           // 0 none, 2 standby, 3 hibernate
+    HINSTANCE m_hLanguageDll;     // the language library, or null
+    DWORD m_dwExecutionState;     // read at the start of run mode
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void LoadLanguage();
+    bool IsAnotherCopyRunning() const;
+    void RunSettings(HICON hIcon);
+    void RunPlayer(HICON hIcon);
+};
+
+ScreenSaverApp* GetScreenSaverApp();
