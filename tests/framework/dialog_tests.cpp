@@ -43,7 +43,10 @@ public:
         LVITEMW item = {};
         item.mask = LVIF_TEXT;
         item.pszText = const_cast<wchar_t*>(L"row");
-        m_list.SendMessage(LVM_INSERTCOLUMNW, 0, (LPARAM)&(const LVCOLUMNW&)LVCOLUMNW{ LVCF_WIDTH, 0, 100 });
+        LVCOLUMNW column = {};
+        column.mask = LVCF_WIDTH;
+        column.cx = 100;
+        m_list.SendMessage(LVM_INSERTCOLUMNW, 0, (LPARAM)&column);
         m_list.SendMessage(LVM_INSERTITEMW, 0, (LPARAM)&item);
         if (nClickResult)
             PostMessage(WM_COMMAND, MAKEWPARAM(IDC_PROBE_BUTTON, BN_CLICKED), (LPARAM)m_btnPress.m_hWnd);
