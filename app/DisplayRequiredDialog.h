@@ -1,8 +1,8 @@
 // Notice: another program keeps the display on, so nothing is played.
 #pragma once
-#include "framework/Afx.h"
+#include "app/NoticeDialog.h"
 
-class DisplayRequiredDialog : public CDialog {
+class DisplayRequiredDialog : public NoticeDialog {
 public:
     explicit DisplayRequiredDialog(CWnd* pParent);
 };

@@ -2,10 +2,11 @@
 #include "app/CommandLine.h"
 #include "app/LanguageLibrary.h"
 #include "app/DisplayRequiredDialog.h"
+#include "app/PowerAction.h"
+#include "app/PowerPlatform.h"
 #include "config/SettingsDialog.h"
 #include "player/PlayerDialog.h"
 #include "res/ids.h"
-#include <powrprof.h>
 #include <cstdlib>
 
 namespace {
@@ -14,16 +15,6 @@ ScreenSaverApp theApp;
 const wchar_t kMutexName[] = L"Driftreel Substance";
 // The title of the maker's launcher, minimised before playback.
 const wchar_t kLauncherTitle[] = L"\u30cc\u30aa\u30e9\u30e1\u30cb\u30e5\u30fc";
-const ULONG kSystemExecutionState = 16;
-
-DWORD ReadExecutionState(DWORD dwFallback)
-{
-    DWORD dwState = dwFallback;
-    if (::CallNtPowerInformation((POWER_INFORMATION_LEVEL)kSystemExecutionState, nullptr, 0, &dwState,
-                                 sizeof(dwState)) != 0)
-        return dwFallback;
-    return dwState;
-}
 }
 
 ScreenSaverApp* GetScreenSaverApp() { return &theApp; }
@@ -76,7 +67,7 @@ void ScreenSaverApp::RunSettings(HICON hIcon)
 
 void ScreenSaverApp::RunPlayer(HICON hIcon)
 {
-    m_dwExecutionState = ReadExecutionState(m_dwExecutionState);
+    SystemPowerPlatform().GetExecutionState(&m_dwExecutionState);
     if (m_dwExecutionState & ES_DISPLAY_REQUIRED) {
         DisplayRequiredDialog notice(nullptr);
         notice.DoModal();
@@ -96,6 +87,8 @@ void ScreenSaverApp::SetPowerAction(const int& nPowerAction) { m_nPowerAction = 
 
 int ScreenSaverApp::ExitInstance()
 {
-    if (m_hLanguageDll) AfxFreeLibrary(m_hLanguageDll);
+    // Without the shutdown privilege the run ends here, without the
+    // framework's exit processing.
+    if (!RunExitSteps(SystemPowerPlatform(), m_hLanguageDll, m_nPowerAction)) return 0;
     return CWinApp::ExitInstance();
 }

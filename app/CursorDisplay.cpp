@@ -1,0 +1,7 @@
+#include "app/CursorDisplay.h"
+
+BOOL ShowCursorThenDefault(CWnd& wnd)
+{
+    ::ShowCursor(TRUE);
+    return (BOOL)wnd.Default();
+}

@@ -1,0 +1,8 @@
+// Notice: the movie needs a codec that is not installed.
+#pragma once
+#include "app/NoticeDialog.h"
+
+class MissingCodecDialog : public NoticeDialog {
+public:
+    explicit MissingCodecDialog(CWnd* pParent);
+};

@@ -1,0 +1,26 @@
+#include "app/NoticeDialog.h"
+#include "app/CursorDisplay.h"
+
+NoticeDialog::NoticeDialog(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
+
+BEGIN_MESSAGE_MAP(NoticeDialog, CDialog)
+    ON_WM_PAINT()
+    ON_WM_SETCURSOR()
+END_MESSAGE_MAP()
+
+void NoticeDialog::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDOK, m_btnOK);
+}
+
+BOOL NoticeDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    return TRUE;  // the system puts the focus on the first control
+}
+
+// The framework's own OK, whatever the skinned base makes of it.
+void NoticeDialog::OnOK() { CDialog::OnOK(); }
+
+BOOL NoticeDialog::OnSetCursor(CWnd*, UINT, UINT) { return ShowCursorThenDefault(*this); }

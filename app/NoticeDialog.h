@@ -1,0 +1,20 @@
+// What the small notices share: a template of the language library with an
+// OK button, and a cursor that shows even where the player hid it.
+#pragma once
+#include "framework/Afx.h"
+
+class NoticeDialog : public CDialog {
+public:
+    NoticeDialog(UINT nIDTemplate, CWnd* pParent);
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    CButton m_btnOK;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+
+    DECLARE_MESSAGE_MAP()
+};
