@@ -57,7 +57,7 @@ HWND ScreenSaverProcess::WaitForWindow(DWORD dwTimeoutMs) const
         WindowSearch search = { m_pi.dwProcessId, nullptr };
         ::EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
         if (search.hFound) return search.hFound;
-        if (::WaitForSingleObject(m_pi.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
+        if (::WaitForSingleObject(m_pi.hProcess, 5) == WAIT_OBJECT_0) return nullptr;
     } while (::GetTickCount() - dwStart < dwTimeoutMs);
     return nullptr;
 }
