@@ -10,14 +10,12 @@
 #include <cstdlib>
 
 namespace {
-ScreenSaverApp theApp;
-
 const wchar_t kMutexName[] = L"Driftreel Substance";
 // The title of the maker's launcher, minimised before playback.
 const wchar_t kLauncherTitle[] = L"\u30cc\u30aa\u30e9\u30e1\u30cb\u30e5\u30fc";
 }
 
-ScreenSaverApp* GetScreenSaverApp() { return &theApp; }
+ScreenSaverApp* GetScreenSaverApp() { return dynamic_cast<ScreenSaverApp*>(AfxGetApp()); }
 
 ScreenSaverApp::ScreenSaverApp() : m_nPowerAction(0), m_hLanguageDll(nullptr), m_dwExecutionState(0) {}
 

@@ -26,4 +26,5 @@ private:
     void RunPlayer(HICON hIcon);
 };
 
+// The application object of the process, or null where there is none (tests).
 ScreenSaverApp* GetScreenSaverApp();
