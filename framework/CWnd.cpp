@@ -1,6 +1,7 @@
 #include "framework/CWnd.h"
 #include "framework/AfxState.h"
 #include "framework/CWinApp.h"
+#include "framework/COleControlSite.h"
 #include <unordered_map>
 #include <memory>
 
@@ -51,6 +52,7 @@ const CWnd CWnd::wndTop(HWND_TOP);
 
 CWnd::~CWnd()
 {
+    DestroyControlSite();
     if (m_hWnd && FromHandlePermanent(m_hWnd) == this) {
         if (m_pfnSuper) UnsubclassWindow();
         else Detach();
@@ -132,6 +134,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
         lResult = pWnd->WindowProc(message, wParam, lParam);
     }
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
+        pWnd->DestroyControlSite();
         pWnd->UnsubclassWindow();
         pWnd->PostNcDestroy();
     }
@@ -378,3 +381,40 @@ CPaintDC::~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap() { return CCmdTarget::GetThisMessageMap(); }
 const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
+
+BOOL CWnd::CreateControl(REFCLSID clsid, const wchar_t*, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                         UINT nID)
+{
+    IUnknown* pObject = nullptr;
+    if (FAILED(::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, (void**)&pObject)))
+        return FALSE;
+    BOOL bCreated = CreateControl(pObject, dwStyle, rect, pParentWnd, nID);
+    pObject->Release();
+    return bCreated;
+}
+
+BOOL CWnd::CreateControl(IUnknown* pObject, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    if (m_hWnd || m_pCtrlSite || !pObject || !pParentWnd) return FALSE;
+    COleControlSite* pSite = new COleControlSite(pParentWnd, nID);
+    HWND hWnd = pSite->CreateControl(pObject, rect);
+    if (!hWnd || !SubclassWindow(hWnd)) {
+        pSite->DestroyControl();
+        pSite->Release();
+        return FALSE;
+    }
+    m_pCtrlSite = pSite;
+    ::ShowWindow(hWnd, (dwStyle & WS_VISIBLE) ? SW_SHOWNA : SW_HIDE);
+    return TRUE;
+}
+
+IUnknown* CWnd::GetControlUnknown() const { return m_pCtrlSite ? m_pCtrlSite->GetControlUnknown() : nullptr; }
+
+void CWnd::DestroyControlSite()
+{
+    if (!m_pCtrlSite) return;
+    COleControlSite* pSite = m_pCtrlSite;
+    m_pCtrlSite = nullptr;
+    pSite->DestroyControl();
+    pSite->Release();
+}

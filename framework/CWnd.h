@@ -5,6 +5,8 @@
 #include "framework/AfxTypes.h"
 #include "framework/CString.h"
 
+class COleControlSite;
+
 class AFX_API CWnd : public CCmdTarget {
 public:
     CWnd() = default;
@@ -40,6 +42,17 @@ public:
     virtual void PreSubclassWindow() {}
     virtual void PostNcDestroy() {}
     virtual BOOL DestroyWindow();
+
+    // Hosts an ActiveX control as child nID of pParentWnd over rect (client
+    // coordinates) and attaches this object to the control's window. Its
+    // events go to pParentWnd's event-sink map; the control is closed when
+    // its window is destroyed. FALSE when it cannot be created or hosted.
+    BOOL CreateControl(REFCLSID clsid, const wchar_t* pszWindowName, DWORD dwStyle, const RECT& rect,
+                       CWnd* pParentWnd, UINT nID);
+    // The same for an object that is already created.
+    BOOL CreateControl(IUnknown* pObject, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    // The hosted control, or nullptr; not AddRef'd.
+    IUnknown* GetControlUnknown() const;
 
     // Thin wrappers over the window calls.
     CWnd* GetDlgItem(int nID) const;
@@ -100,6 +113,8 @@ protected:
     LRESULT DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_pfnSuper = nullptr;
+    COleControlSite* m_pCtrlSite = nullptr;
+    void DestroyControlSite();
 
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend void AfxAttachCreatingWindow(HWND hWnd);

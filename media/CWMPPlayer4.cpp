@@ -1,0 +1,65 @@
+#include "media/CWMPPlayer4.h"
+#include "media/MediaFactory.h"
+#include "media/MediaIds.h"
+#include <cstdarg>
+
+BOOL CWMPPlayer4::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    HWND hPlaceholder = pParent ? ::GetDlgItem(pParent->m_hWnd, (int)nID) : nullptr;
+    if (!hPlaceholder) return FALSE;
+    RECT rc;
+    ::GetWindowRect(hPlaceholder, &rc);
+    ::MapWindowPoints(nullptr, pParent->m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    DWORD dwStyle = (DWORD)::GetWindowLongPtrW(hPlaceholder, GWL_STYLE);
+
+    IUnknown* pObject = CreateMediaObject();
+    BOOL bHosted = pObject && CreateControl(pObject, dwStyle, rc, pParent, nID);
+    if (pObject) pObject->Release();
+    if (!bHosted) return CWnd::SubclassDlgItem(nID, pParent);
+    // The control takes the placeholder's place in the tab and z order.
+    ::SetWindowPos(m_hWnd, hPlaceholder, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::DestroyWindow(hPlaceholder);
+    return TRUE;
+}
+
+HRESULT CWMPPlayer4::InvokeHelper(DISPID dispid, WORD wFlags, VARTYPE vtRet, void* pvRet, const char* pbParamInfo,
+                                  ...)
+{
+    IUnknown* pControl = GetControlUnknown();
+    IDispatch* pDispatch = nullptr;
+    if (!pControl || FAILED(pControl->QueryInterface(IID_IDispatch, (void**)&pDispatch))) return E_NOINTERFACE;
+    COleDispatchDriver driver(pDispatch);
+    va_list argList;
+    va_start(argList, pbParamInfo);
+    HRESULT hr = driver.InvokeHelperV(dispid, wFlags, vtRet, pvRet, pbParamInfo, argList);
+    va_end(argList);
+    return hr;
+}
+
+void CWMPPlayer4::put_URL(LPCTSTR newValue)
+{
+    InvokeHelper(MediaDispid::URL, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, VTS_BSTR, newValue);
+}
+
+void CWMPPlayer4::close() { InvokeHelper(MediaDispid::Close, DISPATCH_METHOD, VT_EMPTY, nullptr, nullptr); }
+
+LPDISPATCH CWMPPlayer4::get_controls()
+{
+    LPDISPATCH pResult = nullptr;
+    InvokeHelper(MediaDispid::Controls, DISPATCH_PROPERTYGET, VT_DISPATCH, &pResult, nullptr);
+    return pResult;
+}
+
+LPDISPATCH CWMPPlayer4::get_settings()
+{
+    LPDISPATCH pResult = nullptr;
+    InvokeHelper(MediaDispid::Settings, DISPATCH_PROPERTYGET, VT_DISPATCH, &pResult, nullptr);
+    return pResult;
+}
+
+long CWMPPlayer4::get_playState()
+{
+    long nResult = 0;
+    InvokeHelper(MediaDispid::PlayState, DISPATCH_PROPERTYGET, VT_I4, &nResult, nullptr);
+    return nResult;
+}

@@ -1,0 +1,167 @@
+#include "media/DirectShowPlayer.h"
+
+namespace {
+const UINT WM_APP_GRAPHNOTIFY = WM_APP + 1;
+}
+
+void DirectShowPlayer::PutURL(const wchar_t* pszURL)
+{
+    ReleaseMedia();
+    if (m_nPlayState != kPlayStateUndefined) SetPlayState(kPlayStateTransitioning);
+    m_strURL = pszURL;
+    OpenMedia();
+}
+
+void DirectShowPlayer::CloseMedia()
+{
+    ReleaseMedia();
+    SetPlayState(kPlayStateUndefined);
+    SetOpenState(kOpenStateNoMedia);
+}
+
+void DirectShowPlayer::Play()
+{
+    // After close the last URL is opened again.
+    if (m_media == Media::None && !OpenMedia()) return;
+    if (m_media == Media::Movie) {
+        if (m_nPlayState == kPlayStateMediaEnded) m_graph.SetPosition(0.0);
+        m_graph.Run();
+    }
+    SetPlayState(kPlayStatePlaying);
+}
+
+void DirectShowPlayer::Stop()
+{
+    if (m_media == Media::None) return;
+    if (m_media == Media::Movie) m_graph.Stop();
+    SetPlayState(kPlayStateStopped);
+}
+
+double DirectShowPlayer::GetCurrentPosition() { return m_media == Media::Movie ? m_graph.GetPosition() : 0.0; }
+
+void DirectShowPlayer::PutCurrentPosition(double dSeconds)
+{
+    if (m_media == Media::Movie) m_graph.SetPosition(dSeconds < 0.0 ? 0.0 : dSeconds);
+}
+
+void DirectShowPlayer::PutVolume(long nVolume)
+{
+    m_nVolume = nVolume < 0 ? 0 : (nVolume > 100 ? 100 : nVolume);
+    m_graph.SetVolume(m_nVolume);
+}
+
+bool DirectShowPlayer::OpenMedia()
+{
+    if (m_strURL.empty() || !GetSafeHwnd()) {
+        SetOpenState(kOpenStateNoMedia);
+        return false;
+    }
+    SetOpenState(kOpenStateMediaOpening);
+    HRESULT hr = LoadMedia();
+    if (FAILED(hr)) {
+        if (IsMissingCodec(hr)) ReportMissingCodec();
+        else SetOpenState(kOpenStateNoMedia);
+        return false;
+    }
+    ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
+    SetOpenState(kOpenStateMediaOpen);
+    SetPlayState(kPlayStateReady);
+    return true;
+}
+
+HRESULT DirectShowPlayer::LoadMedia()
+{
+    const wchar_t* pszURL = m_strURL.c_str();
+    HRESULT hr = IsPicturePath(pszURL) ? m_picture.Load(pszURL)
+                                       : m_graph.Open(pszURL, GetSafeHwnd(), WM_APP_GRAPHNOTIFY);
+    if (FAILED(hr)) return hr;
+    m_media = m_picture.IsLoaded() ? Media::Picture : Media::Movie;
+    m_graph.SetVolume(m_nVolume);
+    return S_OK;
+}
+
+// Told the way the platform's control tells a codec it cannot acquire:
+// acquisition begins, then the media waits. The pair comes twice, so that a
+// container that waits for the wait after the first begin and one that
+// counts two begins both learn of it.
+void DirectShowPlayer::ReportMissingCodec()
+{
+    for (int i = 0; i < 2; ++i) {
+        SetOpenState(kOpenStateBeginCodecAcquisition);
+        SetOpenState(kOpenStateMediaWaiting);
+    }
+}
+
+void DirectShowPlayer::ReleaseMedia()
+{
+    m_graph.Close();
+    m_picture.Clear();
+    m_media = Media::None;
+    if (GetSafeHwnd()) ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
+}
+
+void DirectShowPlayer::SetPlayState(long nState)
+{
+    if (nState == m_nPlayState) return;
+    m_nPlayState = nState;
+    FirePlayStateChange(nState);
+}
+
+void DirectShowPlayer::SetOpenState(long nState)
+{
+    m_nOpenState = nState;
+    FireOpenStateChange(nState);
+}
+
+void DirectShowPlayer::OnGraphNotify()
+{
+    // Every pending event is taken before anyone hears of the end: a handler
+    // may close the movie or open the next one.
+    bool bEnded = false;
+    long nCode = 0;
+    while (m_graph.NextEvent(nCode))
+        if (nCode == EC_COMPLETE || nCode == EC_ERRORABORT || nCode == EC_USERABORT) bEnded = true;
+    if (bEnded && m_nPlayState == kPlayStatePlaying) SetPlayState(kPlayStateMediaEnded);
+}
+
+void DirectShowPlayer::OnPaint()
+{
+    PAINTSTRUCT ps;
+    HDC hDC = ::BeginPaint(GetSafeHwnd(), &ps);
+    RECT rc;
+    ::GetClientRect(GetSafeHwnd(), &rc);
+    if (m_media == Media::Picture) m_picture.Draw(hDC, rc);
+    else ::FillRect(hDC, &rc, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    ::EndPaint(GetSafeHwnd(), &ps);
+}
+
+bool DirectShowPlayer::FireInput(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    MediaInputEvent event;
+    if (!m_input.Translate(message, wParam, lParam, CurrentShiftState(), ::GetMessageTime(), event)) return false;
+    if (event.dispid == MediaDispid::KeyDown) FireKeyDown(event.nButton, event.nShiftState);
+    else FireMouseEvent(event.dispid, event.nButton, event.nShiftState, event.x, event.y);
+    return true;
+}
+
+LRESULT DirectShowPlayer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_APP_GRAPHNOTIFY: OnGraphNotify(); return 0;
+    case WM_SIZE: {
+        RECT rc = { 0, 0, (short)LOWORD(lParam), (short)HIWORD(lParam) };
+        m_graph.FitVideo(rc);
+        break;
+    }
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: OnPaint(); return 0;
+    // Keys pressed while the control has the focus are its input, not the
+    // dialog's navigation.
+    case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
+    default: break;
+    }
+    FireInput(message, wParam, lParam);
+    return MediaPlayerObject::WindowProc(message, wParam, lParam);
+}
+
+void DirectShowPlayer::OnDestroyWindow() { ReleaseMedia(); }

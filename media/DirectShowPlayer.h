@@ -1,0 +1,56 @@
+// Our own media player control, for systems where the platform's control
+// cannot serve: movies through a DirectShow graph inside the control's
+// window, pictures drawn into it, and the platform control's state reports
+// and input events.
+#pragma once
+#include "media/MediaInput.h"
+#include "media/MediaPlayerObject.h"
+#include "media/MovieGraph.h"
+#include "media/PictureView.h"
+#include <string>
+
+class DirectShowPlayer : public MediaPlayerObject {
+public:
+    DirectShowPlayer() = default;
+
+    void PutURL(const wchar_t* pszURL) override;
+    void CloseMedia() override;
+    long GetPlayState() override { return m_nPlayState; }
+    void Play() override;
+    void Stop() override;
+    double GetCurrentPosition() override;
+    void PutCurrentPosition(double dSeconds) override;
+    void PutVolume(long nVolume) override;
+    void PutEnableErrorDialogs(BOOL bEnable) override { m_bErrorDialogs = bEnable; }
+
+    // The audio renderer's attenuation (hundredths of a dB) of the open movie.
+    long GetAttenuation() const { return m_graph.GetAttenuation(); }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyWindow() override;
+
+private:
+    enum class Media { None, Movie, Picture };
+    // Opens m_strURL and reports it ready; false when it cannot be opened.
+    bool OpenMedia();
+    HRESULT LoadMedia();
+    void ReportMissingCodec();
+    void ReleaseMedia();
+    void SetPlayState(long nState);
+    void SetOpenState(long nState);
+    void OnGraphNotify();
+    void OnPaint();
+    bool FireInput(UINT message, WPARAM wParam, LPARAM lParam);
+
+    std::wstring m_strURL;
+    Media m_media = Media::None;
+    MovieGraph m_graph;
+    PictureView m_picture;
+    MediaInputTranslator m_input;
+    long m_nPlayState = kPlayStateUndefined;
+    long m_nOpenState = kOpenStateUndefined;
+    long m_nVolume = 50;
+    // Kept for the container; this control never shows error dialogs.
+    BOOL m_bErrorDialogs = TRUE;
+};

@@ -1,0 +1,25 @@
+// The controls and settings objects that the player hands out for each use.
+// Each keeps the player alive while a caller holds it.
+#pragma once
+#include "media/MediaPlayerObject.h"
+
+class MediaSubObject : public DispatchObject {
+protected:
+    explicit MediaSubObject(MediaPlayerObject* pPlayer);
+    ~MediaSubObject() override;
+    MediaPlayerObject* m_pPlayer;
+};
+
+class MediaControlsObject : public MediaSubObject {
+public:
+    explicit MediaControlsObject(MediaPlayerObject* pPlayer) : MediaSubObject(pPlayer) {}
+protected:
+    HRESULT OnInvoke(DISPID dispid, WORD wFlags, DISPPARAMS* pParams, VARIANT* pResult) override;
+};
+
+class MediaSettingsObject : public MediaSubObject {
+public:
+    explicit MediaSettingsObject(MediaPlayerObject* pPlayer) : MediaSubObject(pPlayer) {}
+protected:
+    HRESULT OnInvoke(DISPID dispid, WORD wFlags, DISPPARAMS* pParams, VARIANT* pResult) override;
+};

@@ -1,0 +1,154 @@
+#include "media/MovieGraph.h"
+#include <cmath>
+
+namespace {
+template <class T>
+void SafeRelease(T*& p)
+{
+    if (p) p->Release();
+    p = nullptr;
+}
+}
+
+long VolumeToAttenuation(long nVolume)
+{
+    if (nVolume <= 0) return -10000;
+    if (nVolume >= 100) return 0;
+    long n = (long)std::lround(2000.0 * std::log10(nVolume / 100.0));
+    return n < -10000 ? -10000 : n;
+}
+
+bool IsMissingCodec(HRESULT hr)
+{
+    return hr == VFW_E_CANNOT_RENDER || hr == VFW_E_NO_DECOMPRESSOR || hr == VFW_E_UNSUPPORTED_STREAM ||
+           hr == VFW_E_UNSUPPORTED_AUDIO || hr == VFW_E_UNSUPPORTED_VIDEO || hr == VFW_E_CANNOT_CONNECT;
+}
+
+HRESULT MovieGraph::Open(const wchar_t* pszPath, HWND hwndOwner, UINT nNotifyMessage)
+{
+    Close();
+    HRESULT hr = Build(pszPath);
+    if (FAILED(hr)) {
+        Close();
+        return hr;
+    }
+    AttachVideoWindow(hwndOwner, nNotifyMessage);
+    return S_OK;
+}
+
+HRESULT MovieGraph::Build(const wchar_t* pszPath)
+{
+    HRESULT hr = ::CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
+                                    (void**)&m_pGraph);
+    if (FAILED(hr)) return hr;
+    // The GDI renderer draws into an ordinary child window, which the video
+    // renderer the graph would pick by itself does not always do.
+    IBaseFilter* pRenderer = nullptr;
+    if (SUCCEEDED(::CoCreateInstance(CLSID_VideoRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
+                                     (void**)&pRenderer))) {
+        m_pGraph->AddFilter(pRenderer, L"Video Renderer");
+        pRenderer->Release();
+    }
+    // A stream that cannot be rendered beside one that can (VFW_S_...) still
+    // plays what it can.
+    hr = m_pGraph->RenderFile(pszPath, nullptr);
+    if (FAILED(hr)) return hr;
+    m_pGraph->QueryInterface(IID_IMediaControl, (void**)&m_pControl);
+    m_pGraph->QueryInterface(IID_IMediaPosition, (void**)&m_pPosition);
+    m_pGraph->QueryInterface(IID_IMediaEventEx, (void**)&m_pEvents);
+    m_pGraph->QueryInterface(IID_IBasicAudio, (void**)&m_pAudio);
+    m_pGraph->QueryInterface(IID_IVideoWindow, (void**)&m_pVideo);
+    return m_pControl ? S_OK : E_NOINTERFACE;
+}
+
+void MovieGraph::AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage)
+{
+    if (m_pEvents) m_pEvents->SetNotifyWindow((OAHWND)hwndOwner, nNotifyMessage, 0);
+    if (!m_pVideo) return;
+    // A movie without video has no video window; that is no failure.
+    if (FAILED(m_pVideo->put_Owner((OAHWND)hwndOwner))) {
+        SafeRelease(m_pVideo);
+        return;
+    }
+    m_pVideo->put_WindowStyle(WS_CHILD | WS_CLIPSIBLINGS);
+    // Input over the picture is the control's input.
+    m_pVideo->put_MessageDrain((OAHWND)hwndOwner);
+    RECT rc;
+    ::GetClientRect(hwndOwner, &rc);
+    FitVideo(rc);
+    m_pVideo->put_Visible(OATRUE);
+}
+
+void MovieGraph::Close()
+{
+    if (m_pControl) m_pControl->Stop();
+    if (m_pVideo) {
+        m_pVideo->put_Visible(OAFALSE);
+        m_pVideo->put_MessageDrain(0);
+        m_pVideo->put_Owner(0);
+    }
+    if (m_pEvents) m_pEvents->SetNotifyWindow(0, 0, 0);
+    SafeRelease(m_pVideo);
+    SafeRelease(m_pAudio);
+    SafeRelease(m_pEvents);
+    SafeRelease(m_pPosition);
+    SafeRelease(m_pControl);
+    SafeRelease(m_pGraph);
+}
+
+void MovieGraph::Run()
+{
+    if (m_pControl) m_pControl->Run();
+}
+
+void MovieGraph::Stop()
+{
+    if (m_pControl) m_pControl->Stop();
+    SetPosition(0.0);
+}
+
+double MovieGraph::GetPosition() const
+{
+    REFTIME t = 0.0;
+    if (!m_pPosition || FAILED(m_pPosition->get_CurrentPosition(&t))) return 0.0;
+    return t;
+}
+
+void MovieGraph::SetPosition(double dSeconds)
+{
+    if (!m_pPosition || !m_pControl) return;
+    // Seeking a running or paused graph leaves the audio renderer's stream
+    // stuck so that the next Stop never returns (Wine's quartz): seek the
+    // stopped graph and start it again.
+    OAFilterState state = State_Stopped;
+    m_pControl->GetState(500, &state);
+    if (state != State_Stopped) m_pControl->Stop();
+    m_pPosition->put_CurrentPosition(dSeconds);
+    if (state == State_Running) m_pControl->Run();
+    else if (state == State_Paused) m_pControl->Pause();
+}
+
+void MovieGraph::SetVolume(long nVolume)
+{
+    if (m_pAudio) m_pAudio->put_Volume(VolumeToAttenuation(nVolume));
+}
+
+long MovieGraph::GetAttenuation() const
+{
+    long n = 0;
+    if (m_pAudio) m_pAudio->get_Volume(&n);
+    return n;
+}
+
+void MovieGraph::FitVideo(const RECT& rcClient)
+{
+    if (m_pVideo) m_pVideo->SetWindowPosition(0, 0, rcClient.right - rcClient.left, rcClient.bottom - rcClient.top);
+}
+
+bool MovieGraph::NextEvent(long& nCode)
+{
+    LONG_PTR p1 = 0, p2 = 0;
+    if (!m_pEvents || m_pEvents->GetEvent(&nCode, &p1, &p2, 0) != S_OK) return false;
+    m_pEvents->FreeEventParams(nCode, p1, p2);
+    return true;
+}

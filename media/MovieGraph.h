@@ -1,0 +1,51 @@
+// A DirectShow filter graph that plays one movie file inside a window: the
+// GDI video renderer, its video window owned by that window and stretched to
+// it, and the graph's events notified to it.
+#pragma once
+#include <windows.h>
+#include <dshow.h>
+
+class MovieGraph {
+public:
+    MovieGraph() = default;
+    ~MovieGraph() { Close(); }
+    MovieGraph(const MovieGraph&) = delete;
+    MovieGraph& operator=(const MovieGraph&) = delete;
+
+    // Builds the graph for pszPath; its events arrive at hwndOwner as
+    // nNotifyMessage. A failure of the graph builder is returned as it is.
+    HRESULT Open(const wchar_t* pszPath, HWND hwndOwner, UINT nNotifyMessage);
+    void Close();
+    bool IsOpen() const { return m_pGraph != nullptr; }
+
+    void Run();
+    // Stops and rewinds to the start.
+    void Stop();
+    double GetPosition() const;
+    void SetPosition(double dSeconds);
+    // 0..100, mapped onto the renderer's attenuation.
+    void SetVolume(long nVolume);
+    // The audio renderer's attenuation in hundredths of a decibel (0 when
+    // the movie has no sound).
+    long GetAttenuation() const;
+    void FitVideo(const RECT& rcClient);
+    // Takes the next pending graph event; false when there is none.
+    bool NextEvent(long& nCode);
+
+private:
+    HRESULT Build(const wchar_t* pszPath);
+    void AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage);
+
+    IGraphBuilder* m_pGraph = nullptr;
+    IMediaControl* m_pControl = nullptr;
+    IMediaPosition* m_pPosition = nullptr;
+    IMediaEventEx* m_pEvents = nullptr;
+    IBasicAudio* m_pAudio = nullptr;
+    IVideoWindow* m_pVideo = nullptr;
+};
+
+// The renderer's attenuation for a volume of 0..100: silence at 0, 0 dB at
+// 100, 20·log10 of the fraction in between.
+long VolumeToAttenuation(long nVolume);
+// Failures of RenderFile that mean no decoder could be found for a stream.
+bool IsMissingCodec(HRESULT hr);

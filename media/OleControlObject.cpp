@@ -1,0 +1,209 @@
+#include "media/OleControlObject.h"
+#include <olectl.h>
+
+namespace {
+const wchar_t kWindowClass[] = L"DriftreelMediaControl";
+
+HINSTANCE ThisModule()
+{
+    HMODULE hModule = nullptr;
+    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                         reinterpret_cast<LPCWSTR>(&ThisModule), &hModule);
+    return hModule;
+}
+}
+
+OleControlObject::OleControlObject(REFIID iidEvents)
+    : m_iidEvents(iidEvents), m_pEvents(new EventConnectionPoint(this, iidEvents)) {}
+
+OleControlObject::~OleControlObject()
+{
+    m_pEvents->UnadviseAll();
+    m_pEvents->Release();
+    if (m_pInPlaceSite) m_pInPlaceSite->Release();
+    if (m_pClientSite) m_pClientSite->Release();
+}
+
+STDMETHODIMP_(ULONG) OleControlObject::Release()
+{
+    // The window goes while the derived object is still whole, so that its
+    // destruction messages reach the derived window procedure.
+    if (DispatchObject::AddRef() == 2 && m_hWnd) DestroyControlWindow();
+    DispatchObject::Release();
+    return DispatchObject::Release();
+}
+
+void* OleControlObject::FindInterface(REFIID riid)
+{
+    if (riid == IID_IOleObject) return static_cast<IOleObject*>(this);
+    if (riid == IID_IOleWindow || riid == IID_IOleInPlaceObject) return static_cast<IOleInPlaceObject*>(this);
+    if (riid == IID_IConnectionPointContainer) return static_cast<IConnectionPointContainer*>(this);
+    if (riid == IID_IProvideClassInfo || riid == IID_IProvideClassInfo2)
+        return static_cast<IProvideClassInfo2*>(this);
+    return nullptr;
+}
+
+void OleControlObject::FireEvent(DISPID dispid, std::initializer_list<VARIANT> args) { m_pEvents->Fire(dispid, args); }
+
+STDMETHODIMP OleControlObject::SetClientSite(IOleClientSite* pClientSite)
+{
+    if (pClientSite) pClientSite->AddRef();
+    if (m_pClientSite) m_pClientSite->Release();
+    m_pClientSite = pClientSite;
+    return S_OK;
+}
+
+STDMETHODIMP OleControlObject::GetClientSite(IOleClientSite** ppClientSite)
+{
+    if (!ppClientSite) return E_POINTER;
+    *ppClientSite = m_pClientSite;
+    if (m_pClientSite) m_pClientSite->AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP OleControlObject::Close(DWORD)
+{
+    InPlaceDeactivate();
+    m_pEvents->UnadviseAll();
+    return S_OK;
+}
+
+STDMETHODIMP OleControlObject::DoVerb(LONG iVerb, LPMSG, IOleClientSite* pActiveSite, LONG, HWND hwndParent,
+                                      LPCRECT lprcPosRect)
+{
+    if (iVerb != OLEIVERB_INPLACEACTIVATE && iVerb != OLEIVERB_SHOW && iVerb != OLEIVERB_UIACTIVATE &&
+        iVerb != OLEIVERB_PRIMARY)
+        return OLEOBJ_S_INVALIDVERB;
+    if (m_hWnd) return S_OK;
+    IOleClientSite* pSite = pActiveSite ? pActiveSite : m_pClientSite;
+    if (!pSite || !lprcPosRect || !hwndParent) return E_INVALIDARG;
+    IOleInPlaceSite* pInPlaceSite = nullptr;
+    if (FAILED(pSite->QueryInterface(IID_IOleInPlaceSite, (void**)&pInPlaceSite))) return E_NOINTERFACE;
+    if (pInPlaceSite->CanInPlaceActivate() != S_OK || !CreateControlWindow(hwndParent, *lprcPosRect)) {
+        pInPlaceSite->Release();
+        return E_FAIL;
+    }
+    m_pInPlaceSite = pInPlaceSite;
+    m_pInPlaceSite->OnInPlaceActivate();
+    return S_OK;
+}
+
+STDMETHODIMP OleControlObject::GetMiscStatus(DWORD, DWORD* pdwStatus)
+{
+    if (!pdwStatus) return E_POINTER;
+    *pdwStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_INSIDEOUT | OLEMISC_ACTIVATEWHENVISIBLE |
+                 OLEMISC_SETCLIENTSITEFIRST;
+    return S_OK;
+}
+
+STDMETHODIMP OleControlObject::GetWindow(HWND* phwnd)
+{
+    if (!phwnd) return E_POINTER;
+    *phwnd = m_hWnd;
+    return m_hWnd ? S_OK : E_FAIL;
+}
+
+STDMETHODIMP OleControlObject::InPlaceDeactivate()
+{
+    DestroyControlWindow();
+    if (m_pInPlaceSite) {
+        IOleInPlaceSite* pSite = m_pInPlaceSite;
+        m_pInPlaceSite = nullptr;
+        pSite->OnInPlaceDeactivate();
+        pSite->Release();
+    }
+    return S_OK;
+}
+
+STDMETHODIMP OleControlObject::SetObjectRects(LPCRECT lprcPosRect, LPCRECT)
+{
+    if (!lprcPosRect) return E_POINTER;
+    if (m_hWnd)
+        ::MoveWindow(m_hWnd, lprcPosRect->left, lprcPosRect->top, lprcPosRect->right - lprcPosRect->left,
+                     lprcPosRect->bottom - lprcPosRect->top, TRUE);
+    return S_OK;
+}
+
+STDMETHODIMP OleControlObject::EnumConnectionPoints(IEnumConnectionPoints** ppEnum)
+{
+    if (ppEnum) *ppEnum = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP OleControlObject::FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP)
+{
+    if (!ppCP) return E_POINTER;
+    *ppCP = nullptr;
+    if (riid != m_iidEvents) return CONNECT_E_NOCONNECTION;
+    *ppCP = m_pEvents;
+    m_pEvents->AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP OleControlObject::GetClassInfo(ITypeInfo** ppTI)
+{
+    if (ppTI) *ppTI = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP OleControlObject::GetGUID(DWORD dwGuidKind, GUID* pGUID)
+{
+    if (!pGUID) return E_POINTER;
+    if (dwGuidKind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
+    *pGUID = m_iidEvents;
+    return S_OK;
+}
+
+bool OleControlObject::CreateControlWindow(HWND hwndParent, const RECT& rect)
+{
+    static const ATOM atom = [] {
+        WNDCLASSEXW wc = { sizeof(wc) };
+        wc.lpfnWndProc = &OleControlObject::ControlWndProc;
+        wc.hInstance = ThisModule();
+        wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kWindowClass;
+        return ::RegisterClassExW(&wc);
+    }();
+    if (!atom) return false;
+    ::CreateWindowExW(0, kWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
+                      rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, hwndParent, nullptr,
+                      ThisModule(), this);
+    return m_hWnd != nullptr;
+}
+
+void OleControlObject::DestroyControlWindow()
+{
+    if (m_hWnd) ::DestroyWindow(m_hWnd);
+}
+
+LRESULT CALLBACK OleControlObject::ControlWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* pThis = static_cast<OleControlObject*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        pThis->m_hWnd = hWnd;
+        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pThis));
+    }
+    auto* pThis = reinterpret_cast<OleControlObject*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+    if (!pThis) return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    // An event handler may let the container release the control meanwhile.
+    pThis->AddRef();
+    if (message == WM_DESTROY) pThis->OnDestroyWindow();
+    LRESULT lResult = pThis->WindowProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
+        pThis->m_hWnd = nullptr;
+    }
+    pThis->Release();
+    return lResult;
+}
+
+LRESULT OleControlObject::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ERASEBKGND) {
+        RECT rc;
+        ::GetClientRect(m_hWnd, &rc);
+        ::FillRect(reinterpret_cast<HDC>(wParam), &rc, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        return 1;
+    }
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}

@@ -1,0 +1,251 @@
+// Our DirectShow component hosted in a dialog under Wine: movies play in the
+// control's rectangle and report their states, pictures show, the
+// playback calls work, and real input turns into the control's events.
+#include "tests/media/MediaHostDialog.h"
+#include "tests/support/MessagePump.h"
+#include "media/DirectShowPlayer.h"
+#include "media/MediaFactory.h"
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+DirectShowPlayer* g_pPlayer = nullptr;
+
+IUnknown* CreateWatchedPlayer()
+{
+    g_pPlayer = new DirectShowPlayer;
+    return static_cast<IDispatch*>(g_pPlayer);
+}
+
+// Pixels of a screen rectangle, top-down, 0x00RRGGBB.
+std::vector<DWORD> CaptureScreen(const CRect& rc)
+{
+    std::vector<DWORD> pixels((size_t)rc.Width() * rc.Height());
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = { sizeof(BITMAPINFOHEADER), rc.Width(), -rc.Height(), 1, 32, BI_RGB };
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(hMem, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    ::BitBlt(hMem, 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
+    ::GdiFlush();
+    memcpy(pixels.data(), pBits, pixels.size() * sizeof(DWORD));
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(nullptr, hScreen);
+    for (DWORD& p : pixels) p &= 0x00FFFFFF;
+    return pixels;
+}
+
+size_t CountDifferences(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
+{
+    size_t n = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) n += a[i] != b[i];
+    return n;
+}
+
+void SendMouse(DWORD dwFlags)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = dwFlags;
+    ::SendInput(1, &in, sizeof(in));
+}
+
+void SendKey(WORD wVk, bool bUp)
+{
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = wVk;
+    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &in, sizeof(in));
+}
+
+class PlaybackTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        AfxEnableControlContainer();
+        m_pfnPrevious = SetMediaObjectFactory(&CreateWatchedPlayer);
+    }
+    void TearDown() override
+    {
+        SetMediaObjectFactory(m_pfnPrevious);
+        g_pPlayer = nullptr;
+    }
+    // Opens a file and waits until the control reports it ready.
+    static void Open(MediaHostDialog& d, const wchar_t* pszName)
+    {
+        d.ClearEvents();
+        d.m_player.put_URL(TestMediaPath(pszName));
+        ASSERT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateReady)) << "not ready";
+        EXPECT_TRUE(d.HasEvent(MediaDispid::OpenStateChange, kOpenStateMediaOpen));
+    }
+    static void Play(MediaHostDialog& d)
+    {
+        CWMPControls3(d.m_player.get_controls()).play();
+        ASSERT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStatePlaying)) << "not playing";
+        EXPECT_EQ(kPlayStatePlaying, d.m_player.get_playState());
+    }
+    MediaObjectFactory m_pfnPrevious = nullptr;
+};
+}
+
+TEST_F(PlaybackTest, TheWindowsMediaPlayerOfThisSystemIsNotTheOneHosted)
+{
+    // Under Wine the platform's control has no working automation, so the
+    // default choice falls back to our component.
+    SetMediaObjectFactory(nullptr);
+    MediaHostDialog dlg;
+    dlg.Run([](MediaHostDialog& d) {
+        wchar_t szClass[64] = {};
+        ::GetClassNameW(d.m_player.GetSafeHwnd(), szClass, 64);
+        EXPECT_STREQ(L"DriftreelMediaControl", szClass);
+        EXPECT_EQ(0, d.m_player.get_playState());
+    });
+}
+
+TEST_F(PlaybackTest, AMovieShowsMovingPicturesInTheControlAndEnds)
+{
+    for (const wchar_t* pszMovie : { L"media_test.wmv", L"media_test.mpg" }) {
+        MediaHostDialog dlg;
+        dlg.Run([&](MediaHostDialog& d) {
+            Open(d, pszMovie);
+            Play(d);
+            PumpMessagesFor(700);
+            CRect rc = d.ControlScreenRect();
+            std::vector<DWORD> first = CaptureScreen(rc);
+            PumpMessagesFor(1000);
+            std::vector<DWORD> second = CaptureScreen(rc);
+            EXPECT_GT(CountDifferences(first, second), first.size() / 20) << "the picture did not move";
+            EXPECT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateMediaEnded, 15000)) << "no end";
+            EXPECT_EQ(kPlayStateMediaEnded, d.m_player.get_playState());
+        });
+    }
+}
+
+TEST_F(PlaybackTest, APictureShowsAsAReadyAndPlayingMedium)
+{
+    MediaHostDialog dlg;
+    dlg.Run([](MediaHostDialog& d) {
+        Open(d, L"media_test.jpg");
+        Play(d);
+        PumpMessagesFor(300);
+        CRect rc = d.ControlScreenRect();
+        std::vector<DWORD> pixels = CaptureScreen(rc);
+        DWORD centre = pixels[(size_t)rc.Height() / 2 * rc.Width() + rc.Width() / 2];
+        // The picture is orange, #FF8000.
+        EXPECT_GT(GetBValue(centre), 200) << std::hex << centre;  // red, in 0x00RRGGBB
+        EXPECT_NEAR(0x80, GetGValue(centre), 40) << std::hex << centre;
+        EXPECT_LT(GetRValue(centre), 60) << std::hex << centre;
+        EXPECT_EQ(0.0, CWMPControls3(d.m_player.get_controls()).get_currentPosition());
+    });
+}
+
+TEST_F(PlaybackTest, PositionStopCloseAndPlayAgain)
+{
+    MediaHostDialog dlg;
+    dlg.Run([](MediaHostDialog& d) {
+        Open(d, L"media_test.wmv");
+        Play(d);
+        PumpMessagesFor(800);
+        EXPECT_GT(CWMPControls3(d.m_player.get_controls()).get_currentPosition(), 0.3);
+        CWMPControls3(d.m_player.get_controls()).put_currentPosition(2.0);
+        EXPECT_NEAR(2.0, CWMPControls3(d.m_player.get_controls()).get_currentPosition(), 0.4);
+
+        CWMPControls3(d.m_player.get_controls()).stop();
+        EXPECT_EQ(kPlayStateStopped, d.m_player.get_playState());
+        EXPECT_TRUE(d.HasEvent(MediaDispid::PlayStateChange, kPlayStateStopped));
+        EXPECT_NEAR(0.0, CWMPControls3(d.m_player.get_controls()).get_currentPosition(), 0.1);
+
+        d.m_player.close();
+        EXPECT_EQ(kPlayStateUndefined, d.m_player.get_playState());
+        CWMPControls3(d.m_player.get_controls()).put_currentPosition(0.0);  // nothing open: ignored
+        // Play after close opens the last URL again.
+        d.ClearEvents();
+        Play(d);
+        EXPECT_TRUE(d.HasEvent(MediaDispid::PlayStateChange, kPlayStateReady));
+    });
+}
+
+TEST_F(PlaybackTest, VolumeSetsTheAudioRenderer)
+{
+    MediaHostDialog dlg;
+    dlg.Run([](MediaHostDialog& d) {
+        ASSERT_NE(nullptr, g_pPlayer);
+        CWMPSettings(d.m_player.get_settings()).put_volume(25);  // before the movie: kept for it
+        Open(d, L"media_test.wmv");
+        EXPECT_EQ(VolumeToAttenuation(25), g_pPlayer->GetAttenuation());
+        CWMPSettings(d.m_player.get_settings()).put_volume(100);
+        EXPECT_EQ(0, g_pPlayer->GetAttenuation());
+        CWMPSettings(d.m_player.get_settings()).put_volume(0);
+        EXPECT_EQ(-10000, g_pPlayer->GetAttenuation());
+    });
+}
+
+TEST_F(PlaybackTest, AFileThatCannotBeOpenedIsNoMedia)
+{
+    MediaHostDialog dlg;
+    dlg.Run([](MediaHostDialog& d) {
+        d.m_player.put_URL(TestMediaPath(L"missing.wmv"));
+        EXPECT_TRUE(d.HasEvent(MediaDispid::OpenStateChange, kOpenStateNoMedia));
+        EXPECT_FALSE(d.HasEvent(MediaDispid::PlayStateChange, kPlayStateReady));
+        CWMPControls3(d.m_player.get_controls()).play();
+        EXPECT_NE(kPlayStatePlaying, d.m_player.get_playState());
+    });
+}
+
+TEST_F(PlaybackTest, RealInputBecomesTheControlsEvents)
+{
+    MediaHostDialog dlg;
+    dlg.Run([](MediaHostDialog& d) {
+        Open(d, L"media_test.wmv");
+        Play(d);
+        ::SetForegroundWindow(d);
+        CRect rc = d.ControlScreenRect();
+        ::SetCursorPos(rc.left + 40, rc.top + 30);
+        PumpMessagesFor(200);
+        d.ClearEvents();
+        ::SetCursorPos(rc.left + 50, rc.top + 35);
+        ASSERT_TRUE(d.WaitForEvent(MediaDispid::MouseMove, -1, 3000));
+        const ReceivedEvent* pMove = d.FindEvent(MediaDispid::MouseMove);
+        EXPECT_EQ(50, pMove->x);
+        EXPECT_EQ(35, pMove->y);
+
+        SendKey(VK_SHIFT, false);
+        SendMouse(MOUSEEVENTF_RIGHTDOWN);
+        SendMouse(MOUSEEVENTF_RIGHTUP);
+        SendKey(VK_SHIFT, true);
+        ASSERT_TRUE(d.WaitForEvent(MediaDispid::Click, -1, 3000));
+        const ReceivedEvent* pClick = d.FindEvent(MediaDispid::Click);
+        EXPECT_EQ(kMouseRight, pClick->nButton);
+        EXPECT_EQ(kShiftKey, pClick->nShift);
+        EXPECT_EQ(50, pClick->x);
+        EXPECT_EQ(35, pClick->y);
+
+        d.ClearEvents();
+        ::SetFocus(d.m_player);
+        SendKey(VK_CONTROL, false);
+        SendKey('K', false);
+        SendKey('K', true);
+        SendKey(VK_CONTROL, true);
+        ASSERT_TRUE(d.WaitForEvent(MediaDispid::KeyDown, -1, 3000));
+        bool bSawK = false;
+        for (const ReceivedEvent& e : d.m_events)
+            if (e.dispid == MediaDispid::KeyDown && e.nButton == 'K') {
+                bSawK = true;
+                EXPECT_EQ(kControlKey, e.nShift);
+            }
+        EXPECT_TRUE(bSawK);
+
+        d.ClearEvents();
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+        ASSERT_TRUE(d.WaitForEvent(MediaDispid::DoubleClick, -1, 3000));
+        EXPECT_EQ(kMouseLeft, d.FindEvent(MediaDispid::DoubleClick)->nButton);
+    });
+}

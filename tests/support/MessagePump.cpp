@@ -1,0 +1,30 @@
+#include "tests/support/MessagePump.h"
+
+namespace {
+void DispatchPending()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        HWND hDialog = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (hDialog && ::IsDialogMessageW(hDialog, &msg)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+}
+
+bool PumpMessagesUntil(const std::function<bool()>& done, DWORD dwTimeoutMs)
+{
+    DWORD dwStart = ::GetTickCount();
+    for (;;) {
+        DispatchPending();
+        if (done()) return true;
+        if (::GetTickCount() - dwStart >= dwTimeoutMs) return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PumpMessagesFor(DWORD dwMs)
+{
+    PumpMessagesUntil([] { return false; }, dwMs);
+}
