@@ -21,5 +21,8 @@ BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     return DrawReflected(this, message, lParam, pResult) || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
+// CWnd has no record of its own: the nearest base that has one is CCmdTarget.
+IMPLEMENT_DYNAMIC(CListCtrl, CCmdTarget)
+
 BEGIN_MESSAGE_MAP(CListCtrl, CWnd)
 END_MESSAGE_MAP()

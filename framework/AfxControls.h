@@ -22,5 +22,6 @@ public:
     // Owner-drawn rows are drawn here when the parent reflects WM_DRAWITEM.
     virtual void DrawItem(LPDRAWITEMSTRUCT) {}
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    DECLARE_DYNAMIC(CListCtrl)
     DECLARE_MESSAGE_MAP()
 };

@@ -26,6 +26,13 @@ public:
     virtual ~CDC() = default;
     HDC GetSafeHdc() const { return m_hDC; }
     operator HDC() const { return m_hDC; }
+    // Fills with a colour without a brush; the context's background colour
+    // is that colour afterwards.
+    void FillSolidRect(LPCRECT lpRect, COLORREF clr)
+    {
+        ::SetBkColor(m_hDC, clr);
+        ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, lpRect, nullptr, 0, nullptr);
+    }
     HDC m_hDC = nullptr;
 };
 

@@ -7,6 +7,10 @@ const AFX_EVENTSINKMAP_ENTRY g_noEvents[] = { { 0, 0, nullptr, nullptr, nullptr 
 const AFX_EVENTSINKMAP g_cmdTargetSinkMap = { nullptr, g_noEvents };
 }
 
+const CRuntimeClass CCmdTarget::classCCmdTarget = { "CCmdTarget", sizeof(CCmdTarget), nullptr };
+const CRuntimeClass* CCmdTarget::GetThisClass() { return &classCCmdTarget; }
+const CRuntimeClass* CCmdTarget::GetRuntimeClass() const { return &classCCmdTarget; }
+
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() { return &g_cmdTargetMap; }
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return &g_cmdTargetMap; }
 const AFX_EVENTSINKMAP* CCmdTarget::GetThisEventSinkMap() { return &g_cmdTargetSinkMap; }

@@ -1,6 +1,7 @@
 // Base of every object that has a message map or an event-sink map.
 #pragma once
 #include "framework/AfxMsgMap.h"
+#include "framework/CRuntimeClass.h"
 
 class AFX_API CCmdTarget {
 public:
@@ -11,6 +12,12 @@ public:
 
     static const AFX_MSGMAP* GetThisMessageMap();
     static const AFX_EVENTSINKMAP* GetThisEventSinkMap();
+
+    // The root of the run-time class records.
+    static const CRuntimeClass classCCmdTarget;
+    static const CRuntimeClass* GetThisClass();
+    virtual const CRuntimeClass* GetRuntimeClass() const;
+    BOOL IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
 
     // Runs the handler of a command (WM_COMMAND with this ID and code).
     virtual BOOL OnCmdMsg(UINT nID, int nCode);

@@ -74,6 +74,9 @@ void CDialog::EndDialog(int nResult)
     if (m_hWnd) ::EndDialog(m_hWnd, nResult);
 }
 
+// CWnd has no record of its own: the nearest base that has one is CCmdTarget.
+IMPLEMENT_DYNAMIC(CDialog, CCmdTarget)
+
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)

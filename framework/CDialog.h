@@ -33,6 +33,7 @@ public:
 
     UINT GetTemplateID() const { return m_nIDTemplate; }
 
+    DECLARE_DYNAMIC(CDialog)
     DECLARE_MESSAGE_MAP()
 
 protected:
