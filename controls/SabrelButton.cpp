@@ -1,0 +1,58 @@
+#include "controls/SabrelButton.h"
+#include "controls/SkinColors.h"
+
+using namespace SkinColors;
+
+namespace {
+const int kRadius = 6;
+}
+
+SabrelButton::SabrelButton() = default;
+SabrelButton::~SabrelButton() = default;
+
+ULONGLONG SabrelButton::VisualState()
+{
+    return SkinnedWindow::VisualState() | (ULONGLONG)Ask(BM_GETSTATE);
+}
+
+void SabrelButton::Paint(HDC hdc, const CRect& rc)
+{
+    ::FillRect(hdc, &rc, SkinPaint::ParentBrush(m_hWnd, hdc, WM_CTLCOLORBTN));
+    LRESULT nState = Ask(BM_GETSTATE);
+    PaintFace(hdc, rc, nState);
+
+    bool bPressed = (nState & BST_PUSHED) != 0;
+    CRect rcText = rc;
+    if (bPressed) ::OffsetRect(&rcText, 1, 1);
+    SkinPaint::DrawWindowText(hdc, m_hWnd, rcText,
+                              DT_CENTER | DT_VCENTER | DT_SINGLELINE | SkinPaint::PrefixFormat(m_hWnd),
+                              IsDisabled() ? kTextDisabled : kText);
+    if ((nState & BST_FOCUS) && SkinPaint::ShowsFocusCues(m_hWnd)) {
+        CRect rcFocus = rc;
+        ::InflateRect(&rcFocus, -4, -4);
+        SkinPaint::DrawFocus(hdc, rcFocus);
+    }
+}
+
+void SabrelButton::PaintFace(HDC hdc, const CRect& rc, LRESULT nState)
+{
+    if (IsDisabled()) {
+        SkinPaint::FillRoundFace(hdc, rc, kRadius, kFaceDisabled, kFaceDisabled, kBorderDisabled);
+        return;
+    }
+    bool bDefault = (GetStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    bool bEmphasis = bDefault || (nState & BST_FOCUS);
+    if (nState & BST_PUSHED)
+        SkinPaint::FillRoundFace(hdc, rc, kRadius, kFacePressedTop, kFacePressedBottom, kAccent);
+    else if (IsHot())
+        SkinPaint::FillRoundFace(hdc, rc, kRadius, kFaceTop, kFaceHotBottom, kBorderHot);
+    else
+        SkinPaint::FillRoundFace(hdc, rc, kRadius, kFaceTop, kFaceBottom, bEmphasis ? kAccent : kBorder);
+    // The default button (and the one that would take Enter) gets a second,
+    // lighter ring inside its border.
+    if (bEmphasis) {
+        CRect rcInner = rc;
+        ::InflateRect(&rcInner, -1, -1);
+        SkinPaint::FrameRound(hdc, rcInner, kRadius - 1, kAccentLight);
+    }
+}
