@@ -5,6 +5,7 @@
 #include "app/PowerAction.h"
 #include "app/PowerPlatform.h"
 #include "config/SettingsDialog.h"
+#include "controls/SabrelAPI.h"
 #include "player/PlayerDialog.h"
 #include "res/ids.h"
 #include <cstdlib>
@@ -30,6 +31,7 @@ BOOL ScreenSaverApp::InitInstance()
     HICON hIcon = LoadIcon(IDR_MAINFRAME);
     LoadLanguage();
     if (IsAnotherCopyRunning()) return FALSE;
+    SabrelAPI::EnableLuna(false);
 
     switch (ChooseRunMode(__argc, m_lpCmdLine)) {
     case RunMode::Settings: RunSettings(hIcon); break;
