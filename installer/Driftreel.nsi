@@ -1,0 +1,116 @@
+; Driftreel setup. The build passes the generated file lists and the facts
+; of this build:
+;   OUTFILE         the setup program to write
+;   LISTS           macros InstallModules, RemoveModules, InstallContent,
+;                   RemoveContent
+;   VERSION         four-part version number
+;   ICON            the product icon
+;   DEFAULT_FOLDER  stock movie folder the machine defaults name
+;
+; Command line: /S installs silently. The uninstaller takes /S as well, and
+; /PURGE to remove the user's own settings too (kept otherwise).
+
+Unicode true
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+
+!include "MUI2.nsh"
+!include "FileFunc.nsh"
+!include "LogicLib.nsh"
+!include "Sections.nsh"
+!include "${LISTS}"
+
+!define PRODUCT "Driftreel"
+!define MAKER "Velnor Corporation"
+!define SETTINGS_KEY "Software\Velnor Corporation\Driftreel"
+!define MAKER_KEY "Software\Velnor Corporation"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Driftreel"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+; The program finds its content at this fixed place below the 32-bit
+; Program Files folder, so there is no page to choose another.
+InstallDir "$PROGRAMFILES\Velnor\Driftreel"
+BrandingText "${MAKER}"
+
+VIProductVersion "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${MAKER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${MAKER}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "This installs the ${PRODUCT} movie screen saver and its stock movies.$\r$\n$\r$\nChoose ${PRODUCT} afterwards in the screen saver settings of the desktop."
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+
+!define MUI_COMPONENTSPAGE_NODESC
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_COMPONENTS
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "English"
+
+Section "${PRODUCT}" SecProduct
+  SectionIn RO
+  ; The screen saver and the modules it loads live in the 32-bit system
+  ; folder, where the desktop's screen saver list looks.
+  SetOutPath "$SYSDIR"
+  !insertmacro InstallModules
+  !insertmacro InstallContent
+
+  WriteRegStr HKLM "${SETTINGS_KEY}" "FilePath" "$INSTDIR\${DEFAULT_FOLDER}"
+  WriteRegDWORD HKLM "${SETTINGS_KEY}" "PlayingMethod" 1
+  WriteRegDWORD HKLM "${SETTINGS_KEY}" "Volume" 50
+
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+  Call RegisterUninstaller
+SectionEnd
+
+Function RegisterUninstaller
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${MAKER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$SYSDIR\Driftreel.scr"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  IntFmt $0 "0x%08X" $0
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" "$0"
+FunctionEnd
+
+Section "un.${PRODUCT}" SecUnProduct
+  SectionIn RO
+  !insertmacro RemoveModules
+  !insertmacro RemoveContent
+  Delete "$INSTDIR\Uninstall.exe"
+  ; Only when empty: whatever else the user put there stays.
+  RMDir "$INSTDIR"
+  RMDir "$INSTDIR\.."
+
+  DeleteRegKey HKLM "${SETTINGS_KEY}"
+  DeleteRegKey /ifempty HKLM "${MAKER_KEY}"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
+
+Section /o "un.Your own settings and movie lists" SecUnSettings
+  DeleteRegKey HKCU "${SETTINGS_KEY}"
+  DeleteRegKey /ifempty HKCU "${MAKER_KEY}"
+SectionEnd
+
+Function un.onInit
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/PURGE" $1
+  ${IfNot} ${Errors}
+    !insertmacro SelectSection ${SecUnSettings}
+  ${EndIf}
+FunctionEnd
