@@ -10,11 +10,6 @@ const int kRadius = 6;
 SabrelButton::SabrelButton() = default;
 SabrelButton::~SabrelButton() = default;
 
-ULONGLONG SabrelButton::VisualState()
-{
-    return SkinnedWindow::VisualState() | (ULONGLONG)Ask(BM_GETSTATE);
-}
-
 void SabrelButton::Paint(HDC hdc, const CRect& rc)
 {
     ::FillRect(hdc, &rc, SkinPaint::ParentBrush(m_hWnd, hdc, WM_CTLCOLORBTN));

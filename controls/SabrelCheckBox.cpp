@@ -23,11 +23,6 @@ void DrawCheckMark(HDC hdc, const CRect& rcBox, COLORREF clr)
 SabrelCheckBox::SabrelCheckBox() = default;
 SabrelCheckBox::~SabrelCheckBox() = default;
 
-ULONGLONG SabrelCheckBox::VisualState()
-{
-    return SkinnedWindow::VisualState() | (ULONGLONG)Ask(BM_GETSTATE);
-}
-
 void SabrelCheckBox::Paint(HDC hdc, const CRect& rc)
 {
     ::FillRect(hdc, &rc, SkinPaint::ParentBrush(m_hWnd, hdc, WM_CTLCOLORSTATIC));

@@ -2,16 +2,15 @@
 // program-toggled BS_CHECKBOX stays one), so BM_GETCHECK and BM_SETCHECK
 // work as always; only its painting is the library's.
 #pragma once
-#include "controls/SkinnedWindow.h"
+#include "controls/SkinnedButton.h"
 
-class SBL_API SabrelCheckBox : public SkinnedWindow<CButton> {
+class SBL_API SabrelCheckBox : public SkinnedButton {
 public:
     SabrelCheckBox();
     ~SabrelCheckBox() override;
 
 protected:
     void Paint(HDC hdc, const CRect& rcClient) override;
-    ULONGLONG VisualState() override;
 
 private:
     void PaintBox(HDC hdc, const CRect& rcBox, LRESULT nState);

@@ -2,9 +2,9 @@
 // the top edge. Only the frame and the caption are painted; the inside shows
 // the dialog and the controls it groups.
 #pragma once
-#include "controls/SkinnedWindow.h"
+#include "controls/SkinnedButton.h"
 
-class SBL_API SabrelGroupBox : public SkinnedWindow<CButton> {
+class SBL_API SabrelGroupBox : public SkinnedButton {
 public:
     SabrelGroupBox();
     ~SabrelGroupBox() override;

@@ -112,6 +112,70 @@ void SabrelListCtrl::DrawRowTexts(HDC hdc, const RECT& rcRow, int nItem, COLORRE
     ::SetTextColor(hdc, clrPrevious);
 }
 
+BOOL SabrelListCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_NOTIFY) {
+        NMHDR* pHdr = reinterpret_cast<NMHDR*>(lParam);
+        if (pHdr->code == NM_CUSTOMDRAW && pHdr->hwndFrom == (HWND)SendMessage(LVM_GETHEADER)) {
+            *pResult = OnHeaderCustomDraw(reinterpret_cast<NMCUSTOMDRAW*>(lParam));
+            return TRUE;
+        }
+    }
+    return CListCtrl::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+LRESULT SabrelListCtrl::OnHeaderCustomDraw(NMCUSTOMDRAW* pDraw)
+{
+    switch (pDraw->dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+    case CDDS_ITEMPREPAINT:
+        PaintHeaderItem(pDraw->hdr.hwndFrom, pDraw->hdc, pDraw->rc, (int)pDraw->dwItemSpec);
+        return CDRF_SKIPDEFAULT;
+    case CDDS_POSTPAINT:
+        PaintHeaderRest(pDraw->hdr.hwndFrom, pDraw->hdc);
+        return CDRF_DODEFAULT;
+    default:
+        return CDRF_DODEFAULT;
+    }
+}
+
+namespace {
+// A header section: the buttons' face with a line below and, between
+// columns, a separator at the right.
+void PaintHeaderFace(HDC hdc, const RECT& rc, bool bSeparator)
+{
+    SkinPaint::FillVertical(hdc, rc, kFaceTop, kFaceBottom);
+    SkinPaint::FillSolid(hdc, CRect(rc.left, rc.bottom - 1, rc.right, rc.bottom), kBorder);
+    if (bSeparator) SkinPaint::FillSolid(hdc, CRect(rc.right - 1, rc.top + 3, rc.right, rc.bottom - 3), kGroupFrame);
+}
+}
+
+void SabrelListCtrl::PaintHeaderItem(HWND hHeader, HDC hdc, const RECT& rc, int nItem)
+{
+    PaintHeaderFace(hdc, rc, true);
+    wchar_t szText[MAX_PATH] = L"";
+    HDITEMW item = {};
+    item.mask = HDI_TEXT;
+    item.pszText = szText;
+    item.cchTextMax = MAX_PATH;
+    ::SendMessageW(hHeader, HDM_GETITEMW, (WPARAM)nItem, (LPARAM)&item);
+    CRect rcText(rc.left + kTextIndent, rc.top, rc.right - kTextIndent, rc.bottom);
+    SkinPaint::DrawTextIn(hdc, SkinPaint::WindowFont(hHeader), szText, rcText, kCellFormat,
+                          (GetStyle() & WS_DISABLED) ? kTextDisabled : kText);
+}
+
+void SabrelListCtrl::PaintHeaderRest(HWND hHeader, HDC hdc)
+{
+    CRect rc;
+    ::GetClientRect(hHeader, &rc);
+    int nItems = (int)::SendMessageW(hHeader, HDM_GETITEMCOUNT, 0, 0);
+    RECT rcLast = {};
+    if (nItems > 0) ::SendMessageW(hHeader, HDM_GETITEMRECT, (WPARAM)(nItems - 1), (LPARAM)&rcLast);
+    rc.left = rcLast.right;
+    if (rc.left < rc.right) PaintHeaderFace(hdc, rc, false);
+}
+
 int SabrelListCtrl::ColumnCount() const
 {
     HWND hHeader = (HWND)SendMessage(LVM_GETHEADER);

@@ -25,6 +25,8 @@ public:
 
 protected:
     void PreSubclassWindow() override;
+    // Paints the header in the library's look as it asks (custom draw).
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     // Draws the texts of one row: one cell per header column, each cell as
     // wide as its column, the text nIndent pixels from the cell's left edge,
     // on one line, ending in an ellipsis when it does not fit.
@@ -36,6 +38,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    LRESULT OnHeaderCustomDraw(NMCUSTOMDRAW* pDraw);
+    void PaintHeaderItem(HWND hHeader, HDC hdc, const RECT& rc, int nItem);
+    void PaintHeaderRest(HWND hHeader, HDC hdc);
     int ColumnCount() const;
     CString ItemText(int nItem, int nSubItem) const;
 };

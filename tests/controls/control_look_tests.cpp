@@ -100,3 +100,15 @@ TEST(SkinnedControlLook, ComboBoxShowsTheSelectedItemOnItsField)
         EXPECT_EQ(kAccent, focused->Pixel(4, 4)) << "a focused closed box shows its item selected";
     });
 }
+
+TEST(SkinnedControlLook, ListHeaderHasTheButtonsFaceWithALineBelow)
+{
+    RunSampleDialog([](SkinSampleDialog& dlg) {
+        CWnd* pHeader = CWnd::FromHandle((HWND)dlg.m_listMovies.SendMessage(LVM_GETHEADER));
+        ASSERT_NE(nullptr, pHeader);
+        auto canvas = OnScreen(*pHeader);
+        EXPECT_EQ(kBorder, canvas->Pixel(2, canvas->Height() - 1));
+        EXPECT_EQ(kBorder, canvas->Pixel(canvas->Width() - 2, canvas->Height() - 1)) << "past the last column too";
+        EXPECT_GE(GetGValue(canvas->Pixel(2, 1)), 240);
+    });
+}
