@@ -1,22 +1,22 @@
 #include "app/NoticeDialog.h"
 #include "app/CursorDisplay.h"
 
-NoticeDialog::NoticeDialog(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
+NoticeDialog::NoticeDialog(UINT nIDTemplate, CWnd* pParent) : SabrelDialog(nIDTemplate, pParent) {}
 
-BEGIN_MESSAGE_MAP(NoticeDialog, CDialog)
+BEGIN_MESSAGE_MAP(NoticeDialog, SabrelDialog)
     ON_WM_PAINT()
     ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
 void NoticeDialog::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    SabrelDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDOK, m_btnOK);
 }
 
 BOOL NoticeDialog::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    AbstractDialog::OnInitDialog();
     return TRUE;  // the system puts the focus on the first control
 }
 

@@ -9,7 +9,7 @@ public:
 
     void OnCancel() override;
 
-    CButton m_btnCancel;
+    SabrelButton m_btnCancel;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
