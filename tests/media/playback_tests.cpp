@@ -122,6 +122,10 @@ TEST_F(PlaybackTest, AMovieShowsMovingPicturesInTheControlAndEnds)
             EXPECT_GT(CountDifferences(first, second), first.size() / 20) << "the picture did not move";
             EXPECT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateMediaEnded, 15000)) << "no end";
             EXPECT_EQ(kPlayStateMediaEnded, d.m_player.get_playState());
+            // As the player does at the end: close, open again, play.
+            d.m_player.close();
+            Open(d, pszMovie);
+            Play(d);
         });
     }
 }
@@ -194,6 +198,21 @@ TEST_F(PlaybackTest, AFileThatCannotBeOpenedIsNoMedia)
         EXPECT_FALSE(d.HasEvent(MediaDispid::PlayStateChange, kPlayStateReady));
         CWMPControls3(d.m_player.get_controls()).play();
         EXPECT_NE(kPlayStatePlaying, d.m_player.get_playState());
+    });
+}
+
+TEST_F(PlaybackTest, AFileNoDecoderCanReadIsReportedAsAMissingCodec)
+{
+    MediaHostDialog dlg;
+    dlg.Run([](MediaHostDialog& d) {
+        d.m_player.put_URL(TestMediaPath(L"media_test_undecodable.avi"));
+        std::vector<long> states;
+        for (const ReceivedEvent& e : d.m_events)
+            if (e.dispid == MediaDispid::OpenStateChange) states.push_back(e.nState);
+        std::vector<long> expected = { kOpenStateMediaOpening, kOpenStateBeginCodecAcquisition, kOpenStateMediaWaiting,
+                                       kOpenStateBeginCodecAcquisition, kOpenStateMediaWaiting };
+        EXPECT_EQ(expected, states);
+        EXPECT_FALSE(d.HasEvent(MediaDispid::PlayStateChange, kPlayStateReady));
     });
 }
 
