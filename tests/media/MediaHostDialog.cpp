@@ -88,10 +88,10 @@ bool MediaHostDialog::HasEvent(DISPID dispid, long nState) const
     return false;
 }
 
-const ReceivedEvent* MediaHostDialog::FindEvent(DISPID dispid) const
+const ReceivedEvent* MediaHostDialog::FindLastEvent(DISPID dispid) const
 {
-    for (const ReceivedEvent& e : m_events)
-        if (e.dispid == dispid) return &e;
+    for (auto it = m_events.rbegin(); it != m_events.rend(); ++it)
+        if (it->dispid == dispid) return &*it;
     return nullptr;
 }
 

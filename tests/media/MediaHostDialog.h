@@ -26,7 +26,7 @@ public:
     // when nState is -1) has arrived since the last ClearEvents.
     bool WaitForEvent(DISPID dispid, long nState = -1, DWORD dwTimeoutMs = 10000);
     bool HasEvent(DISPID dispid, long nState = -1) const;
-    const ReceivedEvent* FindEvent(DISPID dispid) const;
+    const ReceivedEvent* FindLastEvent(DISPID dispid) const;
     void ClearEvents() { m_events.clear(); }
     // The control's rectangle on the screen.
     CRect ControlScreenRect() const;

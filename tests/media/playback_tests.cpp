@@ -229,7 +229,8 @@ TEST_F(PlaybackTest, RealInputBecomesTheControlsEvents)
         d.ClearEvents();
         ::SetCursorPos(rc.left + 50, rc.top + 35);
         ASSERT_TRUE(d.WaitForEvent(MediaDispid::MouseMove, -1, 3000));
-        const ReceivedEvent* pMove = d.FindEvent(MediaDispid::MouseMove);
+        PumpMessagesFor(200);
+        const ReceivedEvent* pMove = d.FindLastEvent(MediaDispid::MouseMove);
         EXPECT_EQ(50, pMove->x);
         EXPECT_EQ(35, pMove->y);
 
@@ -238,7 +239,7 @@ TEST_F(PlaybackTest, RealInputBecomesTheControlsEvents)
         SendMouse(MOUSEEVENTF_RIGHTUP);
         SendKey(VK_SHIFT, true);
         ASSERT_TRUE(d.WaitForEvent(MediaDispid::Click, -1, 3000));
-        const ReceivedEvent* pClick = d.FindEvent(MediaDispid::Click);
+        const ReceivedEvent* pClick = d.FindLastEvent(MediaDispid::Click);
         EXPECT_EQ(kMouseRight, pClick->nButton);
         EXPECT_EQ(kShiftKey, pClick->nShift);
         EXPECT_EQ(50, pClick->x);
@@ -265,6 +266,6 @@ TEST_F(PlaybackTest, RealInputBecomesTheControlsEvents)
         SendMouse(MOUSEEVENTF_LEFTDOWN);
         SendMouse(MOUSEEVENTF_LEFTUP);
         ASSERT_TRUE(d.WaitForEvent(MediaDispid::DoubleClick, -1, 3000));
-        EXPECT_EQ(kMouseLeft, d.FindEvent(MediaDispid::DoubleClick)->nButton);
+        EXPECT_EQ(kMouseLeft, d.FindLastEvent(MediaDispid::DoubleClick)->nButton);
     });
 }
