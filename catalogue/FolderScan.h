@@ -1,0 +1,34 @@
+// One pass over a folder's entries, kept for the lookups that follow.
+#pragma once
+#include "framework/Afx.h"
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// Calls visit for each entry matching the pattern, in the file system's
+// order, "." and ".." left out. A pattern that matches nothing (or a folder
+// that cannot be listed) visits nothing.
+void ForEachEntry(const CString& strPattern, const std::function<void(const CFileFind&)>& visit);
+
+struct MovieFile {
+    CString m_strName;        // as the file system spells it
+    CString m_strTitle;
+    CString m_strLowerTitle;
+    bool m_bSystem = false;
+};
+
+// The movie files directly in a folder (sub-folders are not searched), in
+// enumeration order.
+class MovieFolderScan {
+public:
+    explicit MovieFolderScan(const CString& strFolder);
+
+    const std::vector<MovieFile>& Files() const { return m_files; }
+    // The first file in enumeration order with this lowercased title, or null.
+    const MovieFile* FirstWithLowerTitle(const CString& strLowerTitle) const;
+
+private:
+    std::vector<MovieFile> m_files;
+    std::unordered_map<std::wstring, size_t> m_firstByTitle;
+};

@@ -1,0 +1,51 @@
+// What the catalogue tests share: a content root in a real temporary folder,
+// the product key cleared around each test, and a list view in memory.
+#pragma once
+#include "catalogue/MovieListView.h"
+#include "settings/SettingsRecord.h"
+#include "tests/support/Printers.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/support/TempFolder.h"
+#include <gtest/gtest.h>
+#include <vector>
+
+class MemoryListView : public MovieListView {
+public:
+    int GetItemCount() const override { return static_cast<int>(m_items.size()); }
+    CString GetItemText(int nItem) const override
+    {
+        return nItem >= 0 && nItem < GetItemCount() ? m_items[static_cast<size_t>(nItem)] : CString();
+    }
+    int InsertItem(int nItem, const CString& strText) override
+    {
+        int position = nItem < 0 || nItem > GetItemCount() ? GetItemCount() : nItem;
+        m_items.insert(m_items.begin() + position, strText);
+        return position;
+    }
+    // Ten pixels a character is enough to follow the width bookkeeping.
+    int GetStringWidth(const CString& strText) const override { return strText.GetLength() * 10; }
+
+    std::vector<CString> m_items;
+};
+
+// Names of a folder's entries in the file system's own order.
+std::vector<CString> EnumerationOrder(const CString& strFolder);
+
+class CatalogueTest : public ::testing::Test {
+protected:
+    // A movie folder below the content root, holding the given files.
+    CString AddMovieFolder(const wchar_t* pszName, std::initializer_list<const wchar_t*> files);
+    // The list key of a folder below the product key.
+    CString ListSubKey(const CString& strFolder) const;
+    // Stores a list as the settings dialog would: the titles as given, and a count.
+    void StoreList(const CString& strFolder, std::initializer_list<const wchar_t*> titles);
+    // Entries 1 to "FileCount" as stored.
+    std::vector<CString> StoredTitles(const CString& strFolder) const;
+    DWORD StoredCount(const CString& strFolder) const;
+    // What the settings dialog would show for the folder.
+    std::vector<CString> Loaded(const CString& strFolder);
+
+    TempFolder m_temp;
+    CString m_strRoot = m_temp.Path();
+    RegistryTestKey m_product{HKEY_CURRENT_USER, kProductKeyPath};
+};
