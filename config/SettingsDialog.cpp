@@ -1,12 +1,186 @@
 #include "config/SettingsDialog.h"
+#include "app/PowerPlatform.h"
+#include "catalogue/ContentRoot.h"
+#include "catalogue/MovieList.h"
+#include "catalogue/ScreenShape.h"
+#include "catalogue/ShapeVariant.h"
+#include "media/MediaIds.h"
 #include "res/ids.h"
+#include "settings/SettingsRecord.h"
+#include <commctrl.h>
 
-SettingsDialog::SettingsDialog(CWnd* pParent) : CDialog(IDD_SETTINGS, pParent) {}
+namespace {
+// The column starts as wide as this 40-character text; titles longer than
+// it widen the column to at least the 42-character one.
+const wchar_t kSampleText[] = L"1234567891234567891234567891234567891234";
+const wchar_t kWideSampleText[] = L"123456789123456789123456789123456789123456";
+}
+
+SettingsDialog::SettingsDialog(CWnd* pParent)
+    : SabrelDialog2(IDD_SETTINGS, pParent), m_cxScreen(0), m_cyScreen(0), m_fAspect(0.0f), m_nDisplay(0),
+      m_nPlayingMethod(1), m_nVolume(50), m_strContentRoot(BuildContentRoot()), m_nInsertIndex(0),
+      m_bWideTitles(FALSE), m_nSampleWidth(0), m_nListWidth(0), m_nWideWidth(0), m_nCodecState(0),
+      m_dwExecutionState(0), m_rcWindow(), m_hIcon(nullptr), m_pPowerPlatform(&SystemPowerPlatform()), m_viewMovies(m_listMovies)
+{
+}
+
+SettingsDialog::~SettingsDialog() = default;
+
+BEGIN_MESSAGE_MAP(SettingsDialog, SabrelDialog2)
+    ON_WM_PAINT()
+    ON_BN_CLICKED(IDC_MOVE_UP, OnMoveUp)
+    ON_BN_CLICKED(IDC_MOVE_DOWN, OnMoveDown)
+    ON_CBN_SELCHANGE(IDC_FOLDER_COMBO, OnFolderSelChange)
+    ON_WM_HSCROLL()
+    ON_BN_CLICKED(IDC_VOLUME_DOWN, OnVolumeDown)
+    ON_BN_CLICKED(IDC_VOLUME_UP, OnVolumeUp)
+    ON_BN_CLICKED(IDC_PLAY, OnPlay)
+    ON_BN_CLICKED(IDC_STOP, OnStop)
+    ON_BN_CLICKED(IDC_RESTORE_DEFAULTS, OnRestoreDefaults)
+    ON_BN_CLICKED(IDC_PLAY_ALL, OnPlayAllClicked)
+    ON_WM_HELPINFO()
+    ON_NOTIFY(NM_CLICK, IDC_MOVIE_LIST, OnMovieListClick)
+    ON_WM_SHOWWINDOW()
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_MOVIE_LIST, OnMovieListItemChanged)
+    ON_WM_GETMINMAXINFO()
+    ON_WM_QUERYENDSESSION()
+    ON_WM_ENDSESSION()
+END_MESSAGE_MAP()
+
+BEGIN_EVENTSINK_MAP(SettingsDialog, CCmdTarget)
+    ON_EVENT(SettingsDialog, IDC_MEDIA_PLAYER, MediaDispid::Click, OnPreviewClick, VTS_I2 VTS_I2 VTS_I4 VTS_I4)
+    ON_EVENT(SettingsDialog, IDC_MEDIA_PLAYER, MediaDispid::DoubleClick, OnPreviewDoubleClick,
+             VTS_I2 VTS_I2 VTS_I4 VTS_I4)
+    ON_EVENT(SettingsDialog, IDC_MEDIA_PLAYER, MediaDispid::OpenStateChange, OnPreviewOpenStateChange, VTS_I4)
+    ON_EVENT(SettingsDialog, IDC_MEDIA_PLAYER, MediaDispid::PlayStateChange, OnPreviewPlayStateChange, VTS_I4)
+END_EVENTSINK_MAP()
+
+void SettingsDialog::DoDataExchange(CDataExchange* pDX)
+{
+    SabrelDialog2::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_RESTORE_DEFAULTS, m_btnDefaults);
+    DDX_Control(pDX, IDC_MOVIE_LIST, m_listMovies);
+    DDX_Control(pDX, IDC_STOP, m_btnStop);
+    DDX_Control(pDX, IDC_PLAY, m_btnPlay);
+    DDX_Control(pDX, IDC_VOLUME_UP, m_btnVolumeUp);
+    DDX_Control(pDX, IDC_VOLUME_DOWN, m_btnVolumeDown);
+    DDX_Control(pDX, IDC_PLAY_ALL, m_chkPlayAll);
+    DDX_Control(pDX, IDC_VOLUME_SLIDER, m_sliderVolume);
+    DDX_Control(pDX, IDC_FOLDER_COMBO, m_comboFolder);
+    DDX_Control(pDX, IDC_MOVE_DOWN, m_btnDown);
+    DDX_Control(pDX, IDC_MOVE_UP, m_btnUp);
+    DDX_Control(pDX, IDCANCEL, m_btnCancel);
+    DDX_Control(pDX, IDOK, m_btnOK);
+    DDX_Control(pDX, IDC_MEDIA_PLAYER, m_wndPreview);
+    DDX_Control(pDX, IDC_MOVIE_TITLE, m_staticTitle);
+    DDX_Control(pDX, IDC_GROUP1, m_group1);
+    DDX_Control(pDX, IDC_GROUP2, m_group2);
+    DDX_Control(pDX, IDC_GROUP3, m_group3);
+}
 
 BOOL SettingsDialog::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    AbstractDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
     SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
+    m_listMovies.Sabrel();
+    LoadSettings();
+    ClassifyScreen();
+    FillFolderCombo();
+    if (!SelectStoredFolder()) m_comboFolder.EnableWindow(FALSE);
+    m_nSampleWidth = m_viewMovies.GetStringWidth(kSampleText);
+    m_nWideWidth = m_viewMovies.GetStringWidth(kWideSampleText);
+    InsertMovieColumn();
+    m_viewMovies.DeleteAllItems();
+    m_strFolderPath = GetSelectedFolderPath();
+    LoadFolderMovies();
+    m_listMovies.SetLibraryDraw(m_nPlayingMethod == 0);
+    UpdateColumnWidth();
+    if (!SelectStoredMovie()) m_btnOK.EnableWindow(FALSE);
+    UpdateVolumeControls();
+    UpdateMoveButtons();
+    UpdatePlayAllCheck();
+    UpdatePlayButtons();
+    PreviewSelectedMovie(m_strFolderPath);
+    GetWindowRect(&m_rcWindow);
     return TRUE;
+}
+
+// The user's record; on a first run what to play is derived from the content.
+void SettingsDialog::LoadSettings()
+{
+    SettingsRecord record = LoadSettingsRecord();
+    m_strFilePath = record.m_strFilePath;
+    m_nPlayingMethod = record.m_nPlayingMethod;
+    m_nVolume = record.m_nVolume;
+    if (record.m_nInitialize == 0) SettleFirstRunPath(m_strContentRoot, m_strFilePath, m_nPlayingMethod);
+}
+
+void SettingsDialog::ClassifyScreen()
+{
+    ScreenSize size;
+    m_nDisplay = (int)ClassifyScreenShape(&size);
+    m_cxScreen = size.m_cxScreen;
+    m_cyScreen = size.m_cyScreen;
+    m_fAspect = size.m_fAspect;
+}
+
+void SettingsDialog::FillFolderCombo()
+{
+    for (const CString& strTitle : ListMovieFolders(m_strContentRoot))
+        m_comboFolder.SendMessage(CB_ADDSTRING, 0, (LPARAM)(const wchar_t*)strTitle);
+}
+
+void SettingsDialog::InsertMovieColumn()
+{
+    LVCOLUMNW column = {};
+    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = m_nSampleWidth;
+    column.pszText = const_cast<wchar_t*>(L"Movie");
+    column.iSubItem = -1;
+    m_listMovies.SendMessage(LVM_INSERTCOLUMNW, 0, (LPARAM)&column);
+}
+
+// Appends the titles of m_strFolderPath, keeping the dialog's bookkeeping.
+void SettingsDialog::LoadFolderMovies()
+{
+    TitleAppendState state;
+    state.m_nInsertIndex = m_nInsertIndex;
+    state.m_bWideTitles = m_bWideTitles;
+    state.m_nWideWidth = m_nWideWidth;
+    LoadMovieList(m_strContentRoot, m_strFolderPath, m_viewMovies, state);
+    m_nInsertIndex = state.m_nInsertIndex;
+    m_bWideTitles = state.m_bWideTitles;
+    m_nWideWidth = state.m_nWideWidth;
+}
+
+BOOL SettingsDialog::OnHelpInfo(HELPINFO*)
+{
+    return FALSE;
+}
+
+void SettingsDialog::OnMovieListClick(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 0;
+}
+
+// Only the default processing: the library's own handling is not wanted here.
+void SettingsDialog::OnShowWindow(BOOL, UINT)
+{
+    Default();
+}
+
+// The dialog keeps the size it opened with. Until that size is known (the
+// message also comes while the window is being created) nothing is changed.
+void SettingsDialog::OnGetMinMaxInfo(MINMAXINFO* pMMI)
+{
+    if (!::IsRectEmpty(&m_rcWindow)) {
+        POINT size = { m_rcWindow.right - m_rcWindow.left, m_rcWindow.bottom - m_rcWindow.top };
+        pMMI->ptMaxSize = size;
+        pMMI->ptMaxPosition = { m_rcWindow.left, m_rcWindow.top };
+        pMMI->ptMinTrackSize = size;
+        pMMI->ptMaxTrackSize = size;
+    }
+    Default();
 }
