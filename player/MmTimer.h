@@ -1,0 +1,16 @@
+// One-shot multimedia timers for the player. Their callbacks run on the
+// system's timer thread, so they do nothing there but post WM_APP_MMTIMER
+// (wParam: the timer's identifier) to the window that armed them; all the
+// work happens on that window's own thread.
+#pragma once
+#include <windows.h>
+
+#define WM_APP_MMTIMER (WM_APP + 250)
+
+// Arms a timer of nDelayMs at 1 ms resolution; 0 when it cannot be armed.
+UINT SetOneShotTimer(UINT nDelayMs, HWND hWndNotify);
+// Kills the timer, if any, and clears the identifier. Once this returns the
+// timer's callback posts nothing, even when it was already running.
+void KillOneShotTimer(UINT& nTimerID);
+// How many messages the callbacks have posted so far in this process.
+LONG CountTimerPosts();

@@ -1,0 +1,137 @@
+// The screen saver run as the system runs it, ended by real input: mouse
+// moves and keys through SendInput, and the system messages it ends on.
+#include "tests/support/ScreenSaverProcess.h"
+#include "tests/support/Printers.h"
+#include <gtest/gtest.h>
+#include <functional>
+#include <memory>
+
+namespace {
+const DWORD kWindowTimeout = 15000;
+const DWORD kCaptureHandOver = 1400;  // the player's first second, and some
+
+void MoveCursor(int x, int y)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
+    input.mi.dy = y * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof(input));
+    ::Sleep(60);
+}
+
+void PressButton(DWORD dwDown, DWORD dwUp)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = dwDown;
+    input[1].mi.dwFlags = dwUp;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
+void PressKey(WORD wVk)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = wVk;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
+// A window of the test process that takes the foreground.
+void ActivateAnotherWindow()
+{
+    HWND hWnd = ::CreateWindowExW(WS_EX_TOPMOST, L"Static", L"other", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100,
+                                  nullptr, nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(hWnd);
+    MSG msg;
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 300;)
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    ::DestroyWindow(hWnd);
+}
+
+class PlayerProcessTest : public ::testing::Test {
+protected:
+    // Starts the player with the cursor at rest at (400, 300), then acts.
+    HWND Start()
+    {
+        MoveCursor(400, 300);
+        m_pSaver.reset(new ScreenSaverProcess(L"/s"));
+        HWND hWnd = m_pSaver->WaitForWindow(kWindowTimeout);
+        ::Sleep(kCaptureHandOver);
+        return hWnd;
+    }
+    bool EndsWithoutPowerAction() { return m_pSaver->WaitForExit(5000) == 0; }
+    bool StillRuns() { return m_pSaver->WaitForExit(1000) == STILL_ACTIVE; }
+
+    void ExpectEndedBy(const char* pszWhat, const std::function<void(HWND)>& act)
+    {
+        SCOPED_TRACE(pszWhat);
+        HWND hWnd = Start();
+        ASSERT_NE(nullptr, hWnd);
+        act(hWnd);
+        EXPECT_TRUE(EndsWithoutPowerAction());
+    }
+
+    std::unique_ptr<ScreenSaverProcess> m_pSaver;
+};
+}
+
+TEST_F(PlayerProcessTest, ThePlayerCoversTheScreenTopmost)
+{
+    HWND hWnd = Start();
+    ASSERT_NE(nullptr, hWnd);
+    RECT rc;
+    ::GetWindowRect(hWnd, &rc);
+    EXPECT_EQ(::GetSystemMetrics(SM_XVIRTUALSCREEN), rc.left);
+    EXPECT_EQ(::GetSystemMetrics(SM_YVIRTUALSCREEN), rc.top);
+    EXPECT_EQ(::GetSystemMetrics(SM_CXVIRTUALSCREEN), rc.right - rc.left);
+    EXPECT_EQ(::GetSystemMetrics(SM_CYVIRTUALSCREEN), rc.bottom - rc.top);
+    EXPECT_TRUE(::GetWindowLongW(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(CString(L"Driftreel Player"), WindowText(hWnd));
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(EndsWithoutPowerAction());
+}
+
+TEST_F(PlayerProcessTest, SmallAndVerticalMovesGoOnSixPixelsAcrossEndIt)
+{
+    ASSERT_NE(nullptr, Start());
+    MoveCursor(400, 310);  // the first movement seen is the base
+    MoveCursor(405, 320);
+    MoveCursor(395, 330);
+    for (int y = 300; y <= 700; y += 100) MoveCursor(400, y);
+    EXPECT_TRUE(StillRuns());
+    MoveCursor(406, 700);  // hands the capture to the control,
+    MoveCursor(407, 690);  // whose first event is only recorded
+    MoveCursor(408, 680);
+    EXPECT_TRUE(EndsWithoutPowerAction());
+}
+
+TEST_F(PlayerProcessTest, ButtonsAndKeysEndIt)
+{
+    ExpectEndedBy("left button", [](HWND) { PressButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); });
+    ExpectEndedBy("right button", [](HWND) { PressButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); });
+    ExpectEndedBy("middle button", [](HWND) { PressButton(MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP); });
+    ExpectEndedBy("a key", [](HWND) { PressKey('A'); });
+    ExpectEndedBy("F1", [](HWND) { PressKey(VK_F1); });
+}
+
+TEST_F(PlayerProcessTest, SystemEventsEndIt)
+{
+    ExpectEndedBy("another window", [](HWND) { ActivateAnotherWindow(); });
+    ExpectEndedBy("display change", [](HWND h) { ::PostMessageW(h, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600)); });
+    ExpectEndedBy("suspend query", [](HWND h) { ::PostMessageW(h, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0); });
+    ExpectEndedBy("resume", [](HWND h) { ::PostMessageW(h, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0); });
+}
+
+TEST_F(PlayerProcessTest, PowerStatusChangesDoNotEndIt)
+{
+    HWND hWnd = Start();
+    ASSERT_NE(nullptr, hWnd);
+    ::PostMessageW(hWnd, WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
+    ::PostMessageW(hWnd, WM_POWERBROADCAST, PBT_APMBATTERYLOW, 0);
+    EXPECT_TRUE(StillRuns());
+    PressButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(EndsWithoutPowerAction());
+}

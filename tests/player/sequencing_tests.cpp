@@ -1,0 +1,198 @@
+// What the player opens first and at the end of each movie, and what a
+// missing codec does.
+#include "tests/player/PlayerHarness.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/Printers.h"
+#include "catalogue/ContentRoot.h"
+
+namespace {
+using UrlList = std::vector<std::wstring>;
+
+std::wstring NoFilePicture() { return std::wstring(NoFilePicturePath(BuildContentRoot())); }
+
+// Closes every notice that comes up on this thread and counts them.
+class NoticeCloser {
+public:
+    NoticeCloser() { s_nShown = 0; m_idTimer = ::SetTimer(nullptr, 0, 50, &NoticeCloser::OnTimer); }
+    ~NoticeCloser() { ::KillTimer(nullptr, m_idTimer); }
+    static int s_nShown;
+
+private:
+    static BOOL CALLBACK CloseNotice(HWND hWnd, LPARAM)
+    {
+        wchar_t szCaption[64] = {};
+        ::GetWindowTextW(hWnd, szCaption, 64);
+        if (::IsWindowVisible(hWnd) && ::lstrcmpW(szCaption, L"Driftreel Player") != 0 && ::GetDlgItem(hWnd, IDOK)) {
+            ++s_nShown;
+            ::PostMessageW(hWnd, WM_COMMAND, IDOK, 0);
+        }
+        return TRUE;
+    }
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ::EnumThreadWindows(::GetCurrentThreadId(), &NoticeCloser::CloseNotice, 0);
+    }
+    UINT_PTR m_idTimer;
+};
+int NoticeCloser::s_nShown = 0;
+}
+
+TEST_F(PlayerTest, SetUpOpensTheMovieWithTheStoredVolumeAndNoErrorDialogs)
+{
+    CString strMovie = m_folder.AddFile(L"Sea.wmv");
+    PlaySingle(strMovie);
+    INT_PTR nResult = Run([&](PlayerDialog& dlg) {
+        EXPECT_EQ((UrlList{ std::wstring(strMovie) }), Urls());
+        const std::vector<std::wstring>& calls = Calls();
+        EXPECT_NE(calls.end(), std::find(calls.begin(), calls.end(), L"put enableErrorDialogs 0"));
+        EXPECT_NE(calls.end(), std::find(calls.begin(), calls.end(), L"put volume 37"));
+        CString caption;
+        dlg.GetWindowText(caption);
+        EXPECT_EQ(CString(L"Driftreel Player"), caption);
+        CRect rc;
+        dlg.GetWindowRect(rc);
+        EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN), rc.Width());
+        EXPECT_EQ(::GetSystemMetrics(SM_CYSCREEN), rc.Height());
+        EXPECT_TRUE(::GetWindowLongW(dlg, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        dlg.m_player.GetWindowRect(rc);
+        EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN), rc.Width());
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+    EXPECT_EQ(IDCANCEL, nResult);
+}
+
+TEST_F(PlayerTest, ASingleMovieOpensAgainAtEveryEnd)
+{
+    CString strMovie = m_folder.AddFile(L"Sea.wmv");
+    PlaySingle(strMovie);
+    Run([&](PlayerDialog& dlg) {
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(std::wstring(strMovie), NextUrlAfterEnd());
+        EXPECT_EQ(L"close", Calls()[Calls().size() - 2]);
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+}
+
+TEST_F(PlayerTest, AMissingSingleMovieOrAnEmptyPathShowsTheNoFilePicture)
+{
+    PlaySingle(m_folder.Path() + L"\\gone.wmv");
+    Run([&](PlayerDialog& dlg) {
+        EXPECT_EQ(UrlList{ NoFilePicture() }, Urls());
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+    PlaySingle(L"");
+    Run([&](PlayerDialog& dlg) {
+        EXPECT_EQ(UrlList{ NoFilePicture() }, Urls());
+        EXPECT_EQ(0, dlg.m_nPlayingMethod);
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+}
+
+TEST_F(PlayerTest, AListPlaysInStoredOrderAndStartsOverAfterTheLast)
+{
+    m_folder.AddFile(L"a.wmv");
+    m_folder.AddFile(L"b.wmv");
+    m_folder.AddFile(L"c.wmv");
+    PlayList({ L"a", L"b", L"c" });
+    Run([&](PlayerDialog& dlg) {
+        UrlList played = Urls();
+        for (int i = 0; i < 4; ++i) played.push_back(NextUrlAfterEnd());
+        EXPECT_EQ((UrlList{ Url(L"a.wmv"), Url(L"b.wmv"), Url(L"c.wmv"), Url(L"a.wmv"), Url(L"b.wmv") }), played);
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+}
+
+TEST_F(PlayerTest, AnEntryWhoseFileIsGoneIsSkipped)
+{
+    m_folder.AddFile(L"a.wmv");
+    m_folder.AddFile(L"b.wmv");
+    m_folder.AddFile(L"c.wmv");
+    PlayList({ L"a", L"b", L"c" });
+    Run([&](PlayerDialog& dlg) {
+        m_folder.Remove(L"b.wmv");  // after the start-up refresh: entry 2 stays, but yields nothing
+        UrlList played = Urls();
+        for (int i = 0; i < 3; ++i) played.push_back(NextUrlAfterEnd());
+        EXPECT_EQ((UrlList{ Url(L"a.wmv"), Url(L"c.wmv"), Url(L"a.wmv"), Url(L"c.wmv") }), played);
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+}
+
+TEST_F(PlayerTest, AListWithNothingToPlayShowsThePictureAndSearchesAgainAtEachEnd)
+{
+    PlayList({ L"a", L"b" });  // stored, but the folder holds no movie
+    Run([&](PlayerDialog& dlg) {
+        EXPECT_EQ(UrlList{ NoFilePicture() }, Urls());
+        EXPECT_EQ(1, dlg.m_nFileIndex);
+        EXPECT_EQ(NoFilePicture(), NextUrlAfterEnd());
+        EXPECT_EQ(1, dlg.m_nFileIndex);
+        m_folder.AddFile(L"b.wmv");
+        EXPECT_EQ(Url(L"b.wmv"), NextUrlAfterEnd());
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+}
+
+TEST_F(PlayerTest, AHugeFileCountDoesNotHoldUpTheStart)
+{
+    m_folder.AddFile(L"a.wmv");
+    PlayList({ L"a" });
+    Run([&](PlayerDialog& dlg) {
+        m_folder.Remove(L"a.wmv");
+        m_settings.SetDword(m_folder.Path(), L"FileCount", 0x7FFFFFFF);
+        dlg.m_nFileCount = 0x7FFFFFFF;
+        EXPECT_EQ(NoFilePicture(), NextUrlAfterEnd());
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+}
+
+TEST_F(PlayerTest, ReadyStartsPlayAndStatesAreIgnoredOnceStopping)
+{
+    PlaySingle(m_folder.AddFile(L"a.wmv"));
+    Run([&](PlayerDialog& dlg) {
+        m_doubles.Last()->FirePlayStateChange(kPlayStateReady);
+        EXPECT_TRUE(PumpMessagesUntil([&] { return Calls().back() == L"play"; }, 5000));
+        dlg.m_bStopping = TRUE;
+        size_t nCalls = Calls().size();
+        m_doubles.Last()->FirePlayStateChange(kPlayStateReady);
+        m_doubles.Last()->FirePlayStateChange(kPlayStateMediaEnded);
+        PumpMessagesFor(100);
+        EXPECT_EQ(nCalls, Calls().size());
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+}
+
+TEST_F(PlayerTest, TheSecondCodecReportEndsASingleMovieWithOneNotice)
+{
+    PlaySingle(m_folder.AddFile(L"a.wmv"));
+    NoticeCloser closer;
+    INT_PTR nResult = Run([&](PlayerDialog& dlg) {
+        m_doubles.Last()->FireOpenStateChange(kOpenStateBeginCodecAcquisition);
+        PumpMessagesFor(100);
+        EXPECT_FALSE(Ended(dlg));
+        // Two more pairs before the first notice is up: still one notice.
+        for (int i = 0; i < 3; ++i) m_doubles.Last()->FireOpenStateChange(kOpenStateBeginCodecAcquisition);
+    });
+    EXPECT_EQ(IDCANCEL, nResult);
+    EXPECT_EQ(1, NoticeCloser::s_nShown);
+}
+
+TEST_F(PlayerTest, InListModeEverySecondCodecReportSkipsToTheNextEntry)
+{
+    m_folder.AddFile(L"a.wmv");
+    m_folder.AddFile(L"b.wmv");
+    PlayList({ L"a", L"b" });
+    NoticeCloser closer;
+    Run([&](PlayerDialog& dlg) {
+        auto report = [&] { m_doubles.Last()->FireOpenStateChange(kOpenStateBeginCodecAcquisition); };
+        report();
+        PumpMessagesFor(100);
+        EXPECT_EQ(1u, Urls().size());
+        report();
+        EXPECT_TRUE(PumpMessagesUntil([&] { return Urls().size() == 2; }, 5000));
+        report();
+        report();
+        EXPECT_TRUE(PumpMessagesUntil([&] { return Urls().size() == 3; }, 5000));
+        EXPECT_EQ((UrlList{ Url(L"a.wmv"), Url(L"b.wmv"), Url(L"a.wmv") }), Urls());
+        EXPECT_FALSE(Ended(dlg));
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+    EXPECT_EQ(0, NoticeCloser::s_nShown);
+}
