@@ -1,0 +1,151 @@
+#include "tests/config/SettingsDialogFixture.h"
+#include "tests/support/ModalDriver.h"
+#include "res/ids.h"
+#include <commctrl.h>
+
+void SettingsDialogTest::StoreChoice(const CString& strFilePath, int nPlayingMethod, int nVolume)
+{
+    m_user.SetString(nullptr, L"FilePath", strFilePath);
+    m_user.SetDword(nullptr, L"PlayingMethod", nPlayingMethod);
+    m_user.SetDword(nullptr, L"Volume", nVolume);
+    m_user.SetDword(nullptr, L"Initialize", 1);
+}
+
+void SettingsDialogTest::StoreOrder(const wchar_t* pszFolder, std::initializer_list<const wchar_t*> titles)
+{
+    DWORD nCount = 0;
+    for (const wchar_t* pszTitle : titles) {
+        CString strName;
+        strName.Format(L"%lu", ++nCount);
+        m_user.SetString(pszFolder, strName, pszTitle);
+    }
+    m_user.SetDword(pszFolder, L"FileCount", nCount);
+}
+
+std::vector<CString> SettingsDialogTest::StoredOrder(const wchar_t* pszFolder) const
+{
+    std::vector<CString> titles;
+    DWORD nCount = m_user.GetDword(pszFolder, L"FileCount");
+    for (DWORD i = 1; i <= nCount; ++i) {
+        CString strName;
+        strName.Format(L"%lu", i);
+        titles.push_back(m_user.GetString(pszFolder, strName));
+    }
+    return titles;
+}
+
+INT_PTR SettingsDialogTest::Run(const std::function<void(CDialog&)>& action)
+{
+    SettingsDialog dlg(nullptr);
+    return RunModalWith(dlg, [&action](CDialog& shown) {
+        action(shown);
+        if (::IsWindowVisible(shown.m_hWnd)) Click(shown.m_hWnd, IDCANCEL);
+    });
+}
+
+void Click(HWND hDlg, int nID)
+{
+    ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, nID));
+}
+
+bool IsEnabled(HWND hDlg, int nID)
+{
+    return ::IsWindowEnabled(::GetDlgItem(hDlg, nID)) != FALSE;
+}
+
+bool IsChecked(HWND hDlg, int nID)
+{
+    return ::SendDlgItemMessageW(hDlg, nID, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+CString ControlText(HWND hDlg, int nID)
+{
+    wchar_t szText[512] = {};
+    ::GetDlgItemTextW(hDlg, nID, szText, 512);
+    return szText;
+}
+
+std::vector<CString> ListItems(HWND hDlg)
+{
+    HWND hList = ::GetDlgItem(hDlg, IDC_MOVIE_LIST);
+    std::vector<CString> items;
+    int nCount = (int)::SendMessageW(hList, LVM_GETITEMCOUNT, 0, 0);
+    for (int i = 0; i < nCount; ++i) {
+        wchar_t szText[MAX_PATH] = {};
+        LVITEMW item = {};
+        item.pszText = szText;
+        item.cchTextMax = MAX_PATH;
+        ::SendMessageW(hList, LVM_GETITEMTEXTW, i, (LPARAM)&item);
+        items.push_back(szText);
+    }
+    return items;
+}
+
+namespace {
+int NextItem(HWND hDlg, UINT nFlags)
+{
+    return (int)::SendDlgItemMessageW(hDlg, IDC_MOVIE_LIST, LVM_GETNEXTITEM, (WPARAM)-1, nFlags);
+}
+}
+
+int SelectedItem(HWND hDlg)
+{
+    return NextItem(hDlg, LVNI_SELECTED);
+}
+
+int FocusedItem(HWND hDlg)
+{
+    return NextItem(hDlg, LVNI_FOCUSED);
+}
+
+void SelectItem(HWND hDlg, int nItem)
+{
+    LVITEMW item = {};
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendDlgItemMessageW(hDlg, IDC_MOVIE_LIST, LVM_SETITEMSTATE, nItem, (LPARAM)&item);
+}
+
+void ChooseFolder(HWND hDlg, const wchar_t* pszTitle)
+{
+    HWND hCombo = ::GetDlgItem(hDlg, IDC_FOLDER_COMBO);
+    int nItem = (int)::SendMessageW(hCombo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)pszTitle);
+    ::SendMessageW(hCombo, CB_SETCURSEL, nItem, 0);
+    ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDC_FOLDER_COMBO, CBN_SELCHANGE), (LPARAM)hCombo);
+}
+
+int SliderPos(HWND hDlg)
+{
+    return (int)::SendDlgItemMessageW(hDlg, IDC_VOLUME_SLIDER, TBM_GETPOS, 0, 0);
+}
+
+namespace {
+int g_nNoticeButton = 0;
+HWND g_hOpener = nullptr;
+
+BOOL CALLBACK FindNotice(HWND hWnd, LPARAM lParam)
+{
+    wchar_t szClass[16] = {};
+    ::GetClassNameW(hWnd, szClass, 16);
+    if (hWnd == g_hOpener || !::IsWindowVisible(hWnd) || lstrcmpW(szClass, L"#32770") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
+void CALLBACK OnNoticeTimer(HWND, UINT, UINT_PTR idTimer, DWORD)
+{
+    HWND hNotice = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindNotice, (LPARAM)&hNotice);
+    if (!hNotice) return;
+    ::KillTimer(nullptr, idTimer);
+    ::PostMessageW(hNotice, WM_COMMAND, MAKEWPARAM(g_nNoticeButton, BN_CLICKED),
+                   (LPARAM)::GetDlgItem(hNotice, g_nNoticeButton));
+}
+}
+
+void AnswerNextNotice(HWND hOpener, int nButton)
+{
+    g_nNoticeButton = nButton;
+    g_hOpener = hOpener;
+    ::SetTimer(nullptr, 0, 50, OnNoticeTimer);
+}
