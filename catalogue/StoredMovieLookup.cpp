@@ -14,9 +14,10 @@ CString PathOfStoredTitle(const MovieFolderScan& scan, const CString& strFolderP
     return file ? strFolderPath + L"\\" + LowerText(file->m_strName) : CString();
 }
 
-// Answers position by position for one search: the key is read one value at
-// a time as the plain loop would, the folder is listed at most once, and the
-// key's value names are listed only when a gap has to be skipped.
+// Answers position by position for one search. The first position is read
+// alone, as it is mostly usable; a search that goes on lists the key once
+// (reading a value costs a pass over the whole key on some systems) and the
+// folder at most once.
 class PositionSearch {
 public:
     PositionSearch(const CString& strContentRoot, const CString& strFolderPath)
@@ -29,9 +30,7 @@ public:
     CString PathAt(int nPosition, bool& bStored)
     {
         CString stored;
-        // An empty key path means the folder has no list key; it must not
-        // address the root itself.
-        bStored = !m_strKeyPath.IsEmpty() && m_key.ReadString(nullptr, PositionValueName(nPosition), stored) == 0;
+        bStored = ReadEntry(nPosition, stored);
         if (!bStored) return NoFilePicturePath(m_strRoot);
         if (!m_scan) m_scan.reset(new MovieFolderScan(m_strFolder));
         return PathOfStoredTitle(*m_scan, m_strFolder, stored);
@@ -40,16 +39,37 @@ public:
     // The next stored position after nPosition, or 0 when there is none.
     int NextStored(int nPosition)
     {
-        if (!m_list) m_list.reset(new StoredMovieList(m_strKeyPath));
-        auto next = m_list->Entries().upper_bound(nPosition);
-        return next == m_list->Entries().end() ? 0 : next->first;
+        auto next = List().Entries().upper_bound(nPosition);
+        return next == List().Entries().end() ? 0 : next->first;
     }
 
 private:
+    bool ReadEntry(int nPosition, CString& strText)
+    {
+        // An empty key path means the folder has no list key; it must not
+        // address the root itself.
+        if (m_strKeyPath.IsEmpty()) return false;
+        if (!m_bReadOne) {
+            m_bReadOne = true;
+            return m_key.ReadString(nullptr, PositionValueName(nPosition), strText) == 0;
+        }
+        auto found = List().Entries().find(nPosition);
+        if (found == List().Entries().end()) return false;
+        strText = found->second.m_strText;
+        return true;
+    }
+
+    const StoredMovieList& List()
+    {
+        if (!m_list) m_list.reset(new StoredMovieList(m_strKeyPath));
+        return *m_list;
+    }
+
     CString m_strRoot;
     CString m_strFolder;
     CString m_strKeyPath;
     RegistryKey m_key;
+    bool m_bReadOne = false;
     std::unique_ptr<MovieFolderScan> m_scan;
     std::unique_ptr<StoredMovieList> m_list;
 };

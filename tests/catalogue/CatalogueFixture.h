@@ -1,32 +1,13 @@
 // What the catalogue tests share: a content root in a real temporary folder,
-// the product key cleared around each test, and a list view in memory.
+// the product key cleared around each test.
 #pragma once
-#include "catalogue/MovieListView.h"
 #include "settings/SettingsRecord.h"
+#include "tests/support/MemoryListView.h"
 #include "tests/support/Printers.h"
 #include "tests/support/RegistryTestKey.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
 #include <vector>
-
-class MemoryListView : public MovieListView {
-public:
-    int GetItemCount() const override { return static_cast<int>(m_items.size()); }
-    CString GetItemText(int nItem) const override
-    {
-        return nItem >= 0 && nItem < GetItemCount() ? m_items[static_cast<size_t>(nItem)] : CString();
-    }
-    int InsertItem(int nItem, const CString& strText) override
-    {
-        int position = nItem < 0 || nItem > GetItemCount() ? GetItemCount() : nItem;
-        m_items.insert(m_items.begin() + position, strText);
-        return position;
-    }
-    // Ten pixels a character is enough to follow the width bookkeeping.
-    int GetStringWidth(const CString& strText) const override { return strText.GetLength() * 10; }
-
-    std::vector<CString> m_items;
-};
 
 // Names of a folder's entries in the file system's own order.
 std::vector<CString> EnumerationOrder(const CString& strFolder);
