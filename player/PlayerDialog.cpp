@@ -74,15 +74,19 @@ void PlayerDialog::DoDataExchange(CDataExchange* pDX)
 
 BOOL PlayerDialog::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    AddAboutItem();
     SetWindowText(L"Driftreel Player");
     SendMessage(WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
     SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
+    // The screen is covered first: hosting the media control takes longer
+    // than everything else at start.
+    m_cxFull = ::GetSystemMetrics(SM_CXSCREEN);
+    m_cyFull = ::GetSystemMetrics(SM_CYSCREEN);
+    CoverScreen();
+    CDialog::OnInitDialog();
+    AddAboutItem();
 
     CString strFilePath;
     LoadSettings(strFilePath);
-    CoverScreen();
     ChooseFirstMovie(strFilePath);
     OpenFirstMovie();
     m_player.SetCapture();
@@ -104,8 +108,6 @@ void PlayerDialog::LoadSettings(CString& strFilePath)
     strFilePath = record.m_strFilePath;
     m_nPlayingMethod = record.m_nPlayingMethod;
     m_nVolume = record.m_nVolume;
-    m_cxFull = ::GetSystemMetrics(SM_CXSCREEN);
-    m_cyFull = ::GetSystemMetrics(SM_CYSCREEN);
     if (record.m_nInitialize == 0) {
         SettleFirstRunPath(m_strContentRoot, strFilePath, m_nPlayingMethod);
         m_strMovie = strFilePath;
@@ -133,12 +135,7 @@ void PlayerDialog::ChooseFirstMovie(const CString& strFilePath)
         RefreshMovieList(m_strContentRoot, strFilePath);
         m_nFileCount = ReadFileCount(m_strContentRoot, strFilePath);
         m_strListFolder = strFilePath;
-        m_nFileIndex = 1;
-        SearchList();
-        if (m_strMovie.IsEmpty()) {
-            m_strMovie = NoFilePicturePath(m_strContentRoot);
-            m_nFileIndex = 1;
-        }
+        SearchFromFirstEntry();
     }
 }
 

@@ -73,6 +73,7 @@ protected:
     // Playback.
     void SelectNextMovie();
     bool SearchList();
+    void SearchFromFirstEntry();
     void StopAndEnd();
     void OnPlayerPlayStateChange(long nNewState);
     void OnPlayerOpenStateChange(long nNewState);

@@ -68,7 +68,14 @@ bool PlayerDialog::SearchList()
 void PlayerDialog::SelectNextMovie()
 {
     if (++m_nFileIndex > m_nFileCount) m_nFileIndex = 1;
-    if (SearchList()) return;
+    if (!SearchList()) SearchFromFirstEntry();
+}
+
+// Over the whole list; with nothing found the no-file picture plays and the
+// list starts at its first entry again. A last entry too long to be usable
+// is still given to the control.
+void PlayerDialog::SearchFromFirstEntry()
+{
     m_nFileIndex = 1;
     SearchList();
     if (m_strMovie.IsEmpty()) {

@@ -2,6 +2,7 @@
 // covering the screen, and from a 6-pixel mouse move to the process's exit.
 // Medians of 20 runs, beside a bare topmost window (bench/startup).
 #include "tests/support/ScreenSaverProcess.h"
+#include "tests/support/Stopwatch.h"
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -9,14 +10,6 @@
 
 namespace {
 const int kRuns = 20;
-
-double NowMs()
-{
-    static LARGE_INTEGER freq = [] { LARGE_INTEGER f; ::QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return 1000.0 * double(t.QuadPart) / double(freq.QuadPart);
-}
 
 double Median(std::vector<double> times)
 {
@@ -92,8 +85,12 @@ void MoveSixPixels(HWND)
 {
     SendMoves({ { 400, 310 } });  // the first movement sets the base
     ::Sleep(100);
-    // One sweep: 6 pixels across, then on, as a hand moves.
-    SendMoves({ { 406, 312 }, { 407, 314 }, { 408, 316 } });
+    // One sweep, 6 pixels across and on, at a mouse's 125 reports a second.
+    SendMoves({ { 406, 312 } });
+    ::Sleep(8);
+    SendMoves({ { 407, 314 } });
+    ::Sleep(8);
+    SendMoves({ { 408, 316 } });
 }
 
 void Close(HWND hWnd) { ::PostMessageW(hWnd, WM_CLOSE, 0, 0); }

@@ -79,6 +79,7 @@ TEST_F(PlayerTest, AMissingSingleMovieOrAnEmptyPathShowsTheNoFilePicture)
         EXPECT_EQ(UrlList{ NoFilePicture() }, Urls());
         dlg.PostMessage(WM_LBUTTONDOWN);
     });
+    RegistryTestKey noMachineDefaults(HKEY_LOCAL_MACHINE, kSettingsKeyPath);
     PlaySingle(L"");
     Run([&](PlayerDialog& dlg) {
         EXPECT_EQ(UrlList{ NoFilePicture() }, Urls());
@@ -195,4 +196,23 @@ TEST_F(PlayerTest, InListModeEverySecondCodecReportSkipsToTheNextEntry)
         dlg.PostMessage(WM_LBUTTONDOWN);
     });
     EXPECT_EQ(0, NoticeCloser::s_nShown);
+}
+
+// A first run settles the default folder to the movie that suits the screen,
+// and plays that movie as a single one, whatever method the default names.
+TEST_F(PlayerTest, AFirstRunPlaysTheMovieOfTheDefaultFolderThatSuitsTheScreen)
+{
+    m_folder.AddFile(L"sea n.wmv");
+    m_folder.AddFile(L"sea w.wmv");
+    m_folder.AddFile(L"sea v.wmv");
+    PlayList({});
+    m_settings.SetDword(nullptr, L"Initialize", 0);
+    const bool bWide = ::GetSystemMetrics(SM_CYSCREEN) * 4 < ::GetSystemMetrics(SM_CXSCREEN) * 3;
+    Run([&](PlayerDialog& dlg) {
+        EXPECT_EQ(UrlList{ Url(bWide ? L"sea w.wmv" : L"sea n.wmv") }, Urls());
+        EXPECT_EQ(0, dlg.m_nPlayingMethod);
+        EXPECT_EQ(Url(bWide ? L"sea w.wmv" : L"sea n.wmv"), NextUrlAfterEnd());
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+    EXPECT_EQ(0u, m_settings.GetDword(nullptr, L"Initialize"));  // the player writes nothing back
 }
