@@ -81,6 +81,7 @@ void SettingsDialog::DoDataExchange(CDataExchange* pDX)
 BOOL SettingsDialog::OnInitDialog()
 {
     AbstractDialog::OnInitDialog();
+    RaisePreview();
     SendMessage(WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
     SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
     m_listMovies.Sabrel();
@@ -104,6 +105,13 @@ BOOL SettingsDialog::OnInitDialog()
     PreviewSelectedMovie(m_strFolderPath);
     GetWindowRect(&m_rcWindow);
     return TRUE;
+}
+
+// The preview frame's group box comes before the preview in the template,
+// so it would lie above it and paint over the picture.
+void SettingsDialog::RaisePreview()
+{
+    ::SetWindowPos(m_wndPreview.GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // The user's record; on a first run what to play is derived from the content.
@@ -149,7 +157,11 @@ void SettingsDialog::LoadFolderMovies()
     state.m_nInsertIndex = m_nInsertIndex;
     state.m_bWideTitles = m_bWideTitles;
     state.m_nWideWidth = m_nWideWidth;
+    // One repaint for the whole list rather than one for every title.
+    m_listMovies.SendMessage(WM_SETREDRAW, FALSE);
     LoadMovieList(m_strContentRoot, m_strFolderPath, m_viewMovies, state);
+    m_listMovies.SendMessage(WM_SETREDRAW, TRUE);
+    m_listMovies.Invalidate(TRUE);
     m_nInsertIndex = state.m_nInsertIndex;
     m_bWideTitles = state.m_bWideTitles;
     m_nWideWidth = state.m_nWideWidth;

@@ -72,6 +72,7 @@ protected:
     void OnCancel() override;
 
     // Set-up.
+    void RaisePreview();
     void LoadSettings();
     void ClassifyScreen();
     void FillFolderCombo();

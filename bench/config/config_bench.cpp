@@ -1,0 +1,80 @@
+// Open time of the settings dialog for a stored folder of 10, 1 000 and
+// 10 000 movies: from the construction of the dialog to the end of its
+// initialisation (folders listed, movies listed, selection made, preview
+// handed its movie), once before the folder has a stored order and once
+// after OK stored it. The preview hosts a media double, so no media is
+// opened.
+#include "config/SettingsDialog.h"
+#include "settings/SettingsRecord.h"
+#include "tests/support/ContentRootScope.h"
+#include "tests/support/MediaPlayerDouble.h"
+#include "tests/support/RegistryTestKey.h"
+#include "tests/support/ResourceLanguage.h"
+#include <cstdio>
+
+namespace {
+double NowMs()
+{
+    static LARGE_INTEGER freq = [] { LARGE_INTEGER f; ::QueryPerformanceFrequency(&f); return f; }();
+    LARGE_INTEGER t;
+    ::QueryPerformanceCounter(&t);
+    return 1000.0 * double(t.QuadPart) / double(freq.QuadPart);
+}
+
+// Ends itself (with OK, which stores the order, or Cancel) as soon as it is set up.
+class TimedSettingsDialog : public SettingsDialog {
+public:
+    TimedSettingsDialog(bool bStore) : SettingsDialog(nullptr), m_bStore(bStore) {}
+    double m_dInitDoneMs = 0.0;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        BOOL bResult = SettingsDialog::OnInitDialog();
+        m_dInitDoneMs = NowMs();
+        PostMessage(WM_COMMAND, m_bStore ? IDOK : IDCANCEL);
+        return bResult;
+    }
+
+private:
+    bool m_bStore;
+};
+
+double OpenMs(bool bStore)
+{
+    double dStart = NowMs();
+    TimedSettingsDialog dlg(bStore);
+    dlg.DoModal();
+    return dlg.m_dInitDoneMs - dStart;
+}
+
+void FillFolder(const CString& strFolder, int nMovies)
+{
+    for (int i = 0; i < nMovies; ++i) {
+        CString strName;
+        strName.Format(L"%s\\Movie %05d.wmv", (const wchar_t*)strFolder, i);
+        HANDLE hFile = ::CreateFileW(strName, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (hFile != INVALID_HANDLE_VALUE) ::CloseHandle(hFile);
+    }
+}
+}
+
+int wmain()
+{
+    ResourceLanguage language(L"eng");
+    MediaDoubleScope doubles;
+    std::printf("%-8s %16s %16s\n", "movies", "unstored ms", "stored ms");
+    for (int nMovies : { 10, 1000, 10000 }) {
+        ContentRootScope root;
+        RegistryTestKey user(HKEY_CURRENT_USER, kProductKeyPath);
+        CString strFolder = root.AddFolder(L"Bench", {});
+        FillFolder(strFolder, nMovies);
+        user.SetString(nullptr, L"FilePath", strFolder);
+        user.SetDword(nullptr, L"PlayingMethod", 1);
+        user.SetDword(nullptr, L"Initialize", 1);
+        double dUnstored = OpenMs(true);
+        double dStored = OpenMs(false);
+        std::printf("%-8d %16.1f %16.1f\n", nMovies, dUnstored, dStored);
+    }
+    return 0;
+}
