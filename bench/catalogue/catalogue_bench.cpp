@@ -6,6 +6,7 @@
 #include "catalogue/MovieListKey.h"
 #include "catalogue/StoredMovieLookup.h"
 #include "settings/SettingsRecord.h"
+#include "tests/support/BenchClock.h"
 #include "tests/support/MemoryListView.h"
 #include "tests/support/RegistryTestKey.h"
 #include "tests/support/TempFolder.h"
@@ -13,14 +14,6 @@
 #include <functional>
 
 namespace {
-double NowMs()
-{
-    static LARGE_INTEGER freq = [] { LARGE_INTEGER f; ::QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return 1000.0 * double(t.QuadPart) / double(freq.QuadPart);
-}
-
 CString Title(int n)
 {
     CString title;
