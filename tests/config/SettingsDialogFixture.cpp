@@ -34,6 +34,15 @@ std::vector<CString> SettingsDialogTest::StoredOrder(const wchar_t* pszFolder) c
     return titles;
 }
 
+void SettingsDialogTest::ExpectRecord(const CString& strFilePath, DWORD nPlayingMethod, DWORD nVolume,
+                                      DWORD nInitialize) const
+{
+    EXPECT_EQ(strFilePath, m_user.GetString(nullptr, L"FilePath"));
+    EXPECT_EQ(nPlayingMethod, m_user.GetDword(nullptr, L"PlayingMethod"));
+    EXPECT_EQ(nVolume, m_user.GetDword(nullptr, L"Volume"));
+    EXPECT_EQ(nInitialize, m_user.GetDword(nullptr, L"Initialize"));
+}
+
 INT_PTR SettingsDialogTest::Run(const std::function<void(CDialog&)>& action)
 {
     SettingsDialog dlg(nullptr);

@@ -23,6 +23,8 @@ protected:
     // A folder's stored play order, as the dialog writes it.
     void StoreOrder(const wchar_t* pszFolder, std::initializer_list<const wchar_t*> titles);
     std::vector<CString> StoredOrder(const wchar_t* pszFolder) const;
+    // The user's record holds these values.
+    void ExpectRecord(const CString& strFilePath, DWORD nPlayingMethod, DWORD nVolume, DWORD nInitialize) const;
 
     // Runs the dialog; action acts on it once it shows and may end it. A
     // dialog still open afterwards is cancelled. Returns DoModal's result.

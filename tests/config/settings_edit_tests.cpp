@@ -51,10 +51,7 @@ TEST_F(SettingsReorderTest, OkStoresTheFolderTheMethodAndTheOrder)
         Click(dlg, IDOK);
     });
     EXPECT_EQ(IDOK, nResult);
-    EXPECT_EQ(m_strFolder, m_user.GetString(nullptr, L"FilePath"));
-    EXPECT_EQ(1u, m_user.GetDword(nullptr, L"PlayingMethod"));
-    EXPECT_EQ(75u, m_user.GetDword(nullptr, L"Volume"));
-    EXPECT_EQ(1u, m_user.GetDword(nullptr, L"Initialize"));
+    ExpectRecord(m_strFolder, 1, 75, 1);
     EXPECT_TRUE(m_user.HasValue(nullptr, L"Display"));
     EXPECT_THAT(StoredOrder(L"Trio"), ElementsAre(B, A, C));
 }
@@ -123,10 +120,7 @@ TEST_F(SettingsRestoreTest, ConfirmedRestoreWritesTheMachineDefaultsAndCloses)
         Click(dlg, IDC_RESTORE_DEFAULTS);
     });
     EXPECT_EQ(IDCANCEL, nResult);
-    EXPECT_EQ(m_strSea, m_user.GetString(nullptr, L"FilePath"));
-    EXPECT_EQ(1u, m_user.GetDword(nullptr, L"PlayingMethod"));
-    EXPECT_EQ(60u, m_user.GetDword(nullptr, L"Volume"));
-    EXPECT_EQ(0u, m_user.GetDword(nullptr, L"Initialize"));
+    ExpectRecord(m_strSea, 1, 60, 0);
 }
 
 TEST_F(SettingsRestoreTest, RestoreAnsweredWithCancelWritesNothingAndStaysOpen)
@@ -136,7 +130,5 @@ TEST_F(SettingsRestoreTest, RestoreAnsweredWithCancelWritesNothingAndStaysOpen)
         Click(dlg, IDC_RESTORE_DEFAULTS);
         EXPECT_TRUE(::IsWindowVisible(dlg));
     });
-    EXPECT_EQ(m_strSea + L"\\a.wmv", m_user.GetString(nullptr, L"FilePath"));
-    EXPECT_EQ(10u, m_user.GetDword(nullptr, L"Volume"));
-    EXPECT_EQ(1u, m_user.GetDword(nullptr, L"Initialize"));
+    ExpectRecord(m_strSea + L"\\a.wmv", 0, 10, 1);
 }
