@@ -6,6 +6,7 @@
 // opened.
 #include "config/SettingsDialog.h"
 #include "settings/SettingsRecord.h"
+#include "tests/support/BenchClock.h"
 #include "tests/support/ContentRootScope.h"
 #include "tests/support/MediaPlayerDouble.h"
 #include "tests/support/RegistryTestKey.h"
@@ -13,14 +14,6 @@
 #include <cstdio>
 
 namespace {
-double NowMs()
-{
-    static LARGE_INTEGER freq = [] { LARGE_INTEGER f; ::QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return 1000.0 * double(t.QuadPart) / double(freq.QuadPart);
-}
-
 // Ends itself (with OK, which stores the order, or Cancel) as soon as it is set up.
 class TimedSettingsDialog : public SettingsDialog {
 public:

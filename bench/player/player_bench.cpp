@@ -2,7 +2,7 @@
 // covering the screen, and from a 6-pixel mouse move to the process's exit.
 // Medians of 20 runs, beside a bare topmost window (bench/startup).
 #include "tests/support/ScreenSaverProcess.h"
-#include "tests/support/Stopwatch.h"
+#include "tests/support/BenchClock.h"
 #include <algorithm>
 #include <cstdio>
 #include <functional>

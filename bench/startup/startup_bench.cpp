@@ -1,5 +1,6 @@
 // Start-up time: from CreateProcess to the first visible window of the new
 // process, median of 20 runs, for the screen saver's modes and a bare window.
+#include "tests/support/BenchClock.h"
 #include "tests/support/ScreenSaverProcess.h"
 #include <algorithm>
 #include <cstdio>
@@ -7,14 +8,6 @@
 
 namespace {
 const int kRuns = 20;
-
-double NowMs()
-{
-    static LARGE_INTEGER freq = [] { LARGE_INTEGER f; ::QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return 1000.0 * double(t.QuadPart) / double(freq.QuadPart);
-}
 
 // Median milliseconds to the first window; negative when no window came.
 double MedianStartMs(const wchar_t* pszArguments, const wchar_t* pszExe)

@@ -7,7 +7,7 @@
 #include "res/ids.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/ResourceLanguage.h"
-#include <cstdio>
+#include "tests/support/WindowRectFile.h"
 #include <cstdlib>
 #include <memory>
 
@@ -23,16 +23,6 @@ std::unique_ptr<NoticeDialog> MakeNotice(int nTemplate)
     }
     return nullptr;
 }
-
-void WriteRect(HWND hWnd, const wchar_t* pszFile)
-{
-    RECT rc = {};
-    ::GetWindowRect(hWnd, &rc);
-    if (FILE* f = _wfopen(pszFile, L"w")) {
-        std::fprintf(f, "%ldx%ld+%ld+%ld\n", rc.right - rc.left, rc.bottom - rc.top, rc.left, rc.top);
-        std::fclose(f);
-    }
-}
 }
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int)
@@ -42,6 +32,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int)
     std::unique_ptr<NoticeDialog> notice = MakeNotice(_wtoi(__wargv[2]));
     if (!language.Handle() || !notice) return 1;
     // Written once the notice is up; the time limit then ends it.
-    RunModalWith(*notice, [&](CDialog& dlg) { WriteRect(dlg.m_hWnd, __wargv[3]); }, kShownMs);
+    RunModalWith(*notice, [&](CDialog& dlg) { WriteWindowRect(dlg.m_hWnd, __wargv[3]); }, kShownMs);
     return 0;
 }
