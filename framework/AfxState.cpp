@@ -8,7 +8,7 @@ struct AfxModuleState {
     CWinApp* pApp = nullptr;
     HINSTANCE hInstance = ::GetModuleHandleW(nullptr);
     HINSTANCE hResource = ::GetModuleHandleW(nullptr);
-    bool bOleReady = false;
+    bool bContainerEnabled = false;
 };
 
 AfxModuleState& State()
@@ -53,10 +53,14 @@ HINSTANCE AfxGetResourceHandle() { return State().hResource; }
 void AfxSetResourceHandle(HINSTANCE hResource) { State().hResource = hResource; }
 BOOL AfxFreeLibrary(HINSTANCE hInstLib) { return hInstLib ? ::FreeLibrary(hInstLib) : FALSE; }
 
-void AfxEnableControlContainer()
+void AfxEnableControlContainer() { State().bContainerEnabled = true; }
+
+bool AfxEnsureOleInitialized()
 {
-    if (State().bOleReady) return;
-    State().bOleReady = SUCCEEDED(::OleInitialize(nullptr));
+    // OLE starts with the thread's first control rather than with the
+    // process: loading COM costs start-up time the player's window waits for.
+    thread_local const bool t_bReady = State().bContainerEnabled && SUCCEEDED(::OleInitialize(nullptr));
+    return t_bReady;
 }
 
 void AfxRegisterApp(CWinApp* pApp) { State().pApp = pApp; }

@@ -14,6 +14,9 @@ AFX_API void AfxSetResourceHandle(HINSTANCE hResource);
 AFX_API BOOL AfxFreeLibrary(HINSTANCE hInstLib);
 // Prepares the process for hosting ActiveX controls in dialogs.
 AFX_API void AfxEnableControlContainer();
+// Initialises OLE on this thread before its first control; false when
+// control hosting is not enabled or OLE cannot start.
+AFX_API bool AfxEnsureOleInitialized();
 
 // The window being created by the framework is attached to pWnd as soon as
 // the system creates it, so that pWnd sees its very first messages.

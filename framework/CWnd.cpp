@@ -386,7 +386,7 @@ BOOL CWnd::CreateControl(REFCLSID clsid, const wchar_t*, DWORD dwStyle, const RE
                          UINT nID)
 {
     IUnknown* pObject = nullptr;
-    if (FAILED(::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, (void**)&pObject)))
+    if (!AfxEnsureOleInitialized() || FAILED(::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, (void**)&pObject)))
         return FALSE;
     BOOL bCreated = CreateControl(pObject, dwStyle, rect, pParentWnd, nID);
     pObject->Release();

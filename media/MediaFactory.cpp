@@ -1,5 +1,6 @@
 #include "media/MediaFactory.h"
 #include "media/DirectShowPlayer.h"
+#include "framework/AfxState.h"
 
 namespace {
 MediaObjectFactory g_pfnFactory = nullptr;
@@ -34,7 +35,10 @@ IUnknown* CreatePlatformControl()
 
 IUnknown* CreateMediaObject()
 {
+    // Controls made by a test factory need OLE on this thread as well.
+    bool bOleReady = AfxEnsureOleInitialized();
     if (g_pfnFactory) return g_pfnFactory();
+    if (!bOleReady) return nullptr;
     if (IUnknown* pPlatform = CreatePlatformControl()) return pPlatform;
     return static_cast<IDispatch*>(new DirectShowPlayer);
 }
