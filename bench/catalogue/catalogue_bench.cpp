@@ -2,6 +2,7 @@
 // 1 000 and 10 000 movies. The stored list is the dialog's: mixed case, in
 // reverse order, with a tenth of its titles gone and a tenth of the files new.
 #include "bench/catalogue/RegistryCallCounter.h"
+#include "bench/support/BenchReport.h"
 #include "catalogue/MovieList.h"
 #include "catalogue/MovieListKey.h"
 #include "catalogue/StoredMovieLookup.h"
@@ -34,10 +35,11 @@ Measure Run(const std::function<void()>& operation)
     return {NowMs() - start, RegistryCallCounter::Calls()};
 }
 
-void Report(int nMovies, const char* pszOperation, const Measure& measure)
+// One row of the table; pszKey, when given, names the figure for the summary.
+void Report(int nMovies, const char* pszOperation, const Measure& measure, const char* pszKey = nullptr)
 {
     std::printf("%6d  %-30s %10.1f ms %10ld registry calls\n", nMovies, pszOperation, measure.dMs, measure.nCalls);
-    std::fflush(stdout);
+    if (pszKey) ReportFigure(pszKey, nMovies, measure.dMs);
 }
 
 void BenchFolder(const CString& strRoot, int nMovies)
@@ -50,11 +52,11 @@ void BenchFolder(const CString& strRoot, int nMovies)
     CString folder = files.Path();
     SaveMovieList(strRoot, folder, stored);
 
-    Report(nMovies, "RefreshMovieList (rewrite)", Run([&] { RefreshMovieList(strRoot, folder); }));
+    Report(nMovies, "RefreshMovieList (rewrite)", Run([&] { RefreshMovieList(strRoot, folder); }), "refresh");
     Report(nMovies, "RefreshMovieList (unchanged)", Run([&] { RefreshMovieList(strRoot, folder); }));
     MemoryListView shown;
     TitleAppendState state;
-    Report(nMovies, "LoadMovieList", Run([&] { LoadMovieList(strRoot, folder, shown, state); }));
+    Report(nMovies, "LoadMovieList", Run([&] { LoadMovieList(strRoot, folder, shown, state); }), "load");
     Report(nMovies, "SaveMovieList", Run([&] { SaveMovieList(strRoot, folder, shown); }));
     // The dialog stores titles as spelled, which the player's lookup does not
     // match until a refresh lowercases them: every position is tried.

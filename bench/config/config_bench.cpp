@@ -4,6 +4,7 @@
 // handed its movie), once before the folder has a stored order and once
 // after OK stored it. The preview hosts a media double, so no media is
 // opened.
+#include "bench/support/BenchReport.h"
 #include "config/SettingsDialog.h"
 #include "settings/SettingsRecord.h"
 #include "tests/support/BenchClock.h"
@@ -68,6 +69,8 @@ int wmain()
         double dUnstored = OpenMs(true);
         double dStored = OpenMs(false);
         std::printf("%-8d %16.1f %16.1f\n", nMovies, dUnstored, dStored);
+        ReportFigure("open.unstored", nMovies, dUnstored);
+        ReportFigure("open.stored", nMovies, dStored);
     }
     return 0;
 }
