@@ -20,13 +20,8 @@ public:
         *ppv = nullptr;
         return E_NOINTERFACE;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return ::InterlockedIncrement(&m_cRef); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        LONG n = ::InterlockedDecrement(&m_cRef);
-        if (n == 0) delete this;
-        return n;
-    }
+    STDMETHODIMP_(ULONG) AddRef() override { return m_refs.AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return m_refs.Release(this); }
     STDMETHODIMP GetTypeInfoCount(UINT* pctinfo) override { *pctinfo = 0; return S_OK; }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
@@ -38,7 +33,7 @@ public:
     }
 
 private:
-    LONG m_cRef = 1;
+    AfxRefCount m_refs;
     CWnd* m_pWndContainer;
     UINT m_nID;
     IID m_iidEvents;
@@ -144,14 +139,8 @@ STDMETHODIMP COleControlSite::QueryInterface(REFIID riid, void** ppv)
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) COleControlSite::AddRef() { return ::InterlockedIncrement(&m_cRef); }
-
-STDMETHODIMP_(ULONG) COleControlSite::Release()
-{
-    LONG n = ::InterlockedDecrement(&m_cRef);
-    if (n == 0) delete this;
-    return n;
-}
+STDMETHODIMP_(ULONG) COleControlSite::AddRef() { return m_refs.AddRef(); }
+STDMETHODIMP_(ULONG) COleControlSite::Release() { return m_refs.Release(this); }
 
 STDMETHODIMP COleControlSite::GetMoniker(DWORD, DWORD, IMoniker** ppmk)
 {

@@ -2,6 +2,7 @@
 // in-place site and frame it is activated in, and the sink that passes its
 // events to the container window's event-sink map.
 #pragma once
+#include "framework/AfxRefCount.h"
 #include "framework/AfxApi.h"
 #include <ole2.h>
 #include <ocidl.h>
@@ -67,11 +68,12 @@ public:
 
 private:
     class EventSink;
+    friend class AfxRefCount;  // deletes the site with its last reference
     virtual ~COleControlSite();
     bool Embed(const RECT& rect);
     void ConnectEvents();
 
-    LONG m_cRef = 1;
+    AfxRefCount m_refs;
     CWnd* m_pWndContainer;
     UINT m_nID;
     RECT m_rect{};

@@ -11,14 +11,8 @@ STDMETHODIMP DispatchObject::QueryInterface(REFIID riid, void** ppv)
 
 void* DispatchObject::FindInterface(REFIID) { return nullptr; }
 
-STDMETHODIMP_(ULONG) DispatchObject::AddRef() { return ::InterlockedIncrement(&m_cRef); }
-
-STDMETHODIMP_(ULONG) DispatchObject::Release()
-{
-    LONG n = ::InterlockedDecrement(&m_cRef);
-    if (n == 0) delete this;
-    return n;
-}
+STDMETHODIMP_(ULONG) DispatchObject::AddRef() { return m_refs.AddRef(); }
+STDMETHODIMP_(ULONG) DispatchObject::Release() { return m_refs.Release(this); }
 
 STDMETHODIMP DispatchObject::GetTypeInfoCount(UINT* pctinfo)
 {

@@ -1,5 +1,6 @@
 // A reference-counted automation object that answers Invoke by DISPID.
 #pragma once
+#include "framework/AfxRefCount.h"
 #include <windows.h>
 #include <oaidl.h>
 
@@ -15,6 +16,7 @@ public:
                         EXCEPINFO*, UINT*) override;
 
 protected:
+    friend class AfxRefCount;  // deletes the object with its last reference
     virtual ~DispatchObject() = default;
     // Answers one call: a method, a property get or a property put.
     virtual HRESULT OnInvoke(DISPID dispid, WORD wFlags, DISPPARAMS* pParams, VARIANT* pResult) = 0;
@@ -32,5 +34,5 @@ protected:
     static HRESULT Return(VARIANT* pResult, IDispatch* pDispatch);
 
 private:
-    LONG m_cRef = 1;
+    AfxRefCount m_refs;
 };

@@ -45,14 +45,8 @@ STDMETHODIMP EventConnectionPoint::QueryInterface(REFIID riid, void** ppv)
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) EventConnectionPoint::AddRef() { return ::InterlockedIncrement(&m_cRef); }
-
-STDMETHODIMP_(ULONG) EventConnectionPoint::Release()
-{
-    LONG n = ::InterlockedDecrement(&m_cRef);
-    if (n == 0) delete this;
-    return n;
-}
+STDMETHODIMP_(ULONG) EventConnectionPoint::AddRef() { return m_refs.AddRef(); }
+STDMETHODIMP_(ULONG) EventConnectionPoint::Release() { return m_refs.Release(this); }
 
 STDMETHODIMP EventConnectionPoint::GetConnectionInterface(IID* pIID)
 {

@@ -1,6 +1,7 @@
 // The connection point of a control's event interface: keeps the advised
 // sinks and fires events to them through IDispatch::Invoke.
 #pragma once
+#include "framework/AfxRefCount.h"
 #include <windows.h>
 #include <ocidl.h>
 #include <initializer_list>
@@ -30,9 +31,10 @@ private:
         DWORD dwCookie;
         IDispatch* pSink;
     };
+    friend class AfxRefCount;  // deletes the point with its last reference
     virtual ~EventConnectionPoint();
 
-    LONG m_cRef = 1;
+    AfxRefCount m_refs;
     IConnectionPointContainer* m_pContainer;
     IID m_iidEvents;
     DWORD m_dwNextCookie = 1;
