@@ -42,6 +42,23 @@ void Report(int nMovies, const char* pszOperation, const Measure& measure, const
     if (pszKey) ReportFigure(pszKey, nMovies, measure.dMs);
 }
 
+// The platform's floor under a refresh: one listing of the folder and one
+// value written per file into a fresh key, and nothing else.
+void WriteFloor(const CString& strFolder, const CString& strKeyPath)
+{
+    HKEY hKey;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, strKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey, nullptr))
+        return;
+    WIN32_FIND_DATAW data;
+    HANDLE hFind = ::FindFirstFileW(strFolder + L"\\*", &data);
+    for (BOOL bMore = hFind != INVALID_HANDLE_VALUE; bMore; bMore = ::FindNextFileW(hFind, &data)) {
+        DWORD cbName = DWORD((wcslen(data.cFileName) + 1) * sizeof(wchar_t));
+        ::RegSetValueExW(hKey, data.cFileName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.cFileName), cbName);
+    }
+    if (hFind != INVALID_HANDLE_VALUE) ::FindClose(hFind);
+    ::RegCloseKey(hKey);
+}
+
 void BenchFolder(const CString& strRoot, int nMovies)
 {
     TempFolder files;
@@ -52,6 +69,9 @@ void BenchFolder(const CString& strRoot, int nMovies)
     CString folder = files.Path();
     SaveMovieList(strRoot, folder, stored);
 
+    CString strFloorKey = CString(kProductKeyPath) + L"\\Floor";
+    Report(nMovies, "floor: list + one value a file", Run([&] { WriteFloor(folder, strFloorKey); }), "refresh.floor");
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, strFloorKey);
     Report(nMovies, "RefreshMovieList (rewrite)", Run([&] { RefreshMovieList(strRoot, folder); }), "refresh");
     Report(nMovies, "RefreshMovieList (unchanged)", Run([&] { RefreshMovieList(strRoot, folder); }));
     MemoryListView shown;
