@@ -1,0 +1,126 @@
+// Starts Driftreel.scr /s again and again, as the system does, and ends it at
+// a random moment in one of the ways a user or the system ends it: every
+// process exits within 5 s of its ending, without a power action, and
+// leaves no process and no window behind.
+#include "tests/soak/HangWatchdog.h"
+#include "tests/soak/ResourceCounts.h"
+#include "tests/soak/SoakEnvironment.h"
+#include "tests/support/ScreenSaverProcess.h"
+#include "tests/support/SystemInput.h"
+#include <gtest/gtest.h>
+#include <tlhelp32.h>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+namespace {
+const DWORD kWindowTimeout = 15000;
+const DWORD kExitLimitMs = 5000;
+
+enum class ProcessEnding { Key, Button, MouseMove, DisplayChange, Suspend, AnotherWindow };
+const char* const kProcessEndingNames[] = { "key", "button", "mouse move", "display change", "suspend query",
+                                            "another window" };
+const int kProcessEndingCount = sizeof(kProcessEndingNames) / sizeof(kProcessEndingNames[0]);
+
+// Moves on across the screen until the player has seen more than 5 pixels.
+void MoveUntilEnded(const ScreenSaverProcess& saver)
+{
+    for (int i = 1; i <= 8 && saver.WaitForExit(0) == STILL_ACTIVE; ++i) MoveCursor(400 + 15 * i, 300 + 15 * i);
+}
+
+void End(ProcessEnding nEnding, HWND hWnd, const ScreenSaverProcess& saver)
+{
+    switch (nEnding) {
+    case ProcessEnding::Key: PressKey(VK_SPACE); break;
+    case ProcessEnding::Button: PressButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); break;
+    case ProcessEnding::MouseMove: MoveUntilEnded(saver); break;
+    case ProcessEnding::DisplayChange: ::PostMessageW(hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600)); break;
+    case ProcessEnding::Suspend: ::PostMessageW(hWnd, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0); break;
+    case ProcessEnding::AnotherWindow: ActivateAnotherWindow(); break;
+    }
+}
+
+// Processes still running that are the one of dwProcessId, its children,
+// or another copy of the screen saver.
+int CountLeftovers(DWORD dwProcessId)
+{
+    HANDLE hSnapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (hSnapshot == INVALID_HANDLE_VALUE) return -1;
+    int nLeft = 0;
+    PROCESSENTRY32W entry = { sizeof(entry) };
+    for (BOOL bMore = ::Process32FirstW(hSnapshot, &entry); bMore; bMore = ::Process32NextW(hSnapshot, &entry)) {
+        if (entry.th32ProcessID == dwProcessId || entry.th32ParentProcessID == dwProcessId ||
+            ::lstrcmpiW(entry.szExeFile, L"Driftreel.scr") == 0)
+            ++nLeft;
+    }
+    ::CloseHandle(hSnapshot);
+    return nLeft;
+}
+
+BOOL CALLBACK CountProcessWindow(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<std::pair<DWORD, int>*>(lParam);
+    DWORD dwProcessId = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcessId);
+    if (dwProcessId == pSearch->first) ++pSearch->second;
+    return TRUE;
+}
+
+int CountWindowsOf(DWORD dwProcessId)
+{
+    std::pair<DWORD, int> search(dwProcessId, 0);
+    ::EnumWindows(CountProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+void Report(const char* pszWhen, const ResourceCounts& counts)
+{
+    std::printf("[soak] %-14s %s\n", pszWhen, counts.Describe().c_str());
+    std::fflush(stdout);
+}
+}
+
+TEST(ProcessSoakTest, EveryScreenSaverProcessEndsInTimeAndLeavesNothingBehind)
+{
+    const int nRuns = SoakCount("DRIFTREEL_SOAK_PROCESS_RUNS", 40);
+    const int nReportEvery = std::max(nRuns / 5, 1);
+    std::mt19937 random(SoakSeed());
+    auto pick = [&](int nLow, int nHigh) { return std::uniform_int_distribution<int>(nLow, nHigh)(random); };
+    std::printf("[soak] %d screen saver processes, seed %u\n", nRuns, SoakSeed());
+    HangWatchdog watchdog(60000);
+    const ResourceCounts start = ResourceCounts::Take();
+    Report("at start", start);
+    DWORD dwLongestExit = 0, dwLongestStart = 0;
+    const DWORD dwStart = ::GetTickCount();
+    for (int nRun = 1; nRun <= nRuns; ++nRun) {
+        const ProcessEnding nEnding = static_cast<ProcessEnding>(pick(0, kProcessEndingCount - 1));
+        const int nDelayMs = pick(0, 3) == 0 ? 0 : pick(0, 300);
+        const std::string strPlan = std::string(kProcessEndingNames[static_cast<int>(nEnding)]) + " after " +
+                                    std::to_string(nDelayMs) + " ms";
+        SCOPED_TRACE("process " + std::to_string(nRun) + ": " + strPlan);
+        watchdog.Step("process " + std::to_string(nRun) + ": " + strPlan);
+        MoveCursor(400, 300);
+        DWORD dwProcessId = 0;
+        {
+            ScreenSaverProcess saver(L"/s");
+            dwProcessId = saver.ProcessId();
+            const DWORD dwLaunch = ::GetTickCount();
+            HWND hWnd = saver.WaitForWindow(kWindowTimeout);
+            ASSERT_NE(nullptr, hWnd);
+            dwLongestStart = std::max(dwLongestStart, ::GetTickCount() - dwLaunch);
+            ::Sleep(nDelayMs);
+            const DWORD dwEnding = ::GetTickCount();
+            End(nEnding, hWnd, saver);
+            EXPECT_EQ(0u, saver.WaitForExit(kExitLimitMs)) << "still running, or a power action";
+            dwLongestExit = std::max(dwLongestExit, ::GetTickCount() - dwEnding);
+        }
+        EXPECT_EQ(0, CountLeftovers(dwProcessId));
+        EXPECT_EQ(0, CountWindowsOf(dwProcessId));
+        if (nRun % nReportEvery == 0) Report(("after " + std::to_string(nRun)).c_str(), ResourceCounts::Take());
+    }
+    const ResourceCounts end = ResourceCounts::Take();
+    Report("at end", end);
+    std::printf("[soak] %d processes in %lu ms, longest start %lu ms, longest exit after its ending %lu ms\n", nRuns,
+                ::GetTickCount() - dwStart, dwLongestStart, dwLongestExit);
+    EXPECT_LE(end.m_dwHandles, start.m_dwHandles + 4) << DescribeGrowth(start, end);
+}
