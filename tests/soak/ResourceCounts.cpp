@@ -1,4 +1,5 @@
 #include "tests/soak/ResourceCounts.h"
+#include <cstdio>
 #include <sstream>
 
 namespace {
@@ -107,11 +108,8 @@ std::string ResourceCounts::Describe() const
     return text.str();
 }
 
-std::string DescribeGrowth(const ResourceCounts& before, const ResourceCounts& now)
+void ResourceCounts::Print(const char* pszWhen) const
 {
-    std::ostringstream text;
-    text << "handles " << long(now.m_dwHandles - before.m_dwHandles) << ", GDI "
-         << long(now.m_dwGdiObjects - before.m_dwGdiObjects) << ", USER "
-         << long(now.m_dwUserObjects - before.m_dwUserObjects);
-    return text.str();
+    std::printf("[soak] %-14s %s\n", pszWhen, Describe().c_str());
+    std::fflush(stdout);
 }

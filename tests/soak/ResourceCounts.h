@@ -18,7 +18,6 @@ struct ResourceCounts {
     static ResourceCounts Take();
     // "handles 52, GDI 31 (by hand), USER 12 (by hand)".
     std::string Describe() const;
+    // One line of the soak's log: "[soak] at start      handles 52, ...".
+    void Print(const char* pszWhen) const;
 };
-
-// Each count of now minus the same count of before, as text for a failure.
-std::string DescribeGrowth(const ResourceCounts& before, const ResourceCounts& now);
