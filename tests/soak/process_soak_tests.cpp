@@ -40,21 +40,53 @@ void End(ProcessEnding nEnding, HWND hWnd, const ScreenSaverProcess& saver)
     }
 }
 
-// Processes still running that are the one of dwProcessId, its children,
-// or another copy of the screen saver.
-int CountLeftovers(DWORD dwProcessId)
+ULONGLONG Now()
+{
+    FILETIME ft;
+    ::GetSystemTimeAsFileTime(&ft);
+    return (ULONGLONG(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+}
+
+// Whether the process runs still and began at ullSince or later: process
+// identifiers come round again, so an older process that has the saver's
+// old identifier as its parent's is no child of the saver.
+bool RunsSince(DWORD dwProcessId, ULONGLONG ullSince)
+{
+    HANDLE hProcess = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, dwProcessId);
+    if (!hProcess) return false;
+    FILETIME ftCreated, ftExited, ftKernel, ftUser;
+    DWORD dwCode = 0;
+    bool bRuns = ::GetProcessTimes(hProcess, &ftCreated, &ftExited, &ftKernel, &ftUser) &&
+                 ::GetExitCodeProcess(hProcess, &dwCode) && dwCode == STILL_ACTIVE &&
+                 ((ULONGLONG(ftCreated.dwHighDateTime) << 32) | ftCreated.dwLowDateTime) >= ullSince;
+    ::CloseHandle(hProcess);
+    return bRuns;
+}
+
+bool IsLeftover(const PROCESSENTRY32W& entry, DWORD dwProcessId, ULONGLONG ullLaunched)
+{
+    if (::lstrcmpiW(entry.szExeFile, L"Driftreel.scr") == 0) return true;
+    return (entry.th32ProcessID == dwProcessId || entry.th32ParentProcessID == dwProcessId) &&
+           RunsSince(entry.th32ProcessID, ullLaunched);
+}
+
+// The processes still running that are the saver launched at ullLaunched,
+// its children, or another copy of the screen saver: "name (id, parent id)".
+std::string FindLeftovers(DWORD dwProcessId, ULONGLONG ullLaunched)
 {
     HANDLE hSnapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (hSnapshot == INVALID_HANDLE_VALUE) return -1;
-    int nLeft = 0;
+    if (hSnapshot == INVALID_HANDLE_VALUE) return "(no process list)";
+    std::string strLeft;
     PROCESSENTRY32W entry = { sizeof(entry) };
     for (BOOL bMore = ::Process32FirstW(hSnapshot, &entry); bMore; bMore = ::Process32NextW(hSnapshot, &entry)) {
-        if (entry.th32ProcessID == dwProcessId || entry.th32ParentProcessID == dwProcessId ||
-            ::lstrcmpiW(entry.szExeFile, L"Driftreel.scr") == 0)
-            ++nLeft;
+        if (!IsLeftover(entry, dwProcessId, ullLaunched)) continue;
+        char szName[MAX_PATH] = {};
+        ::WideCharToMultiByte(CP_UTF8, 0, entry.szExeFile, -1, szName, MAX_PATH, nullptr, nullptr);
+        strLeft += std::string(szName) + " (" + std::to_string(entry.th32ProcessID) + ", " +
+                   std::to_string(entry.th32ParentProcessID) + ") ";
     }
     ::CloseHandle(hSnapshot);
-    return nLeft;
+    return strLeft;
 }
 
 BOOL CALLBACK CountProcessWindow(HWND hWnd, LPARAM lParam)
@@ -97,6 +129,7 @@ TEST(ProcessSoakTest, EveryScreenSaverProcessEndsInTimeAndLeavesNothingBehind)
         watchdog.Step("process " + std::to_string(nRun) + ": " + strPlan);
         MoveCursor(400, 300);
         DWORD dwProcessId = 0;
+        const ULONGLONG ullLaunched = Now();
         {
             ScreenSaverProcess saver(L"/s");
             dwProcessId = saver.ProcessId();
@@ -110,7 +143,7 @@ TEST(ProcessSoakTest, EveryScreenSaverProcessEndsInTimeAndLeavesNothingBehind)
             EXPECT_EQ(0u, saver.WaitForExit(kExitLimitMs)) << "still running, or a power action";
             dwLongestExit = std::max(dwLongestExit, ::GetTickCount() - dwEnding);
         }
-        EXPECT_EQ(0, CountLeftovers(dwProcessId));
+        EXPECT_EQ("", FindLeftovers(dwProcessId, ullLaunched));
         EXPECT_EQ(0, CountWindowsOf(dwProcessId));
         resources.AfterRun(nRun);
     }
