@@ -28,6 +28,19 @@ void MoveUntilEnded(const ScreenSaverProcess& saver)
     for (int i = 1; i <= 8 && saver.WaitForExit(0) == STILL_ACTIVE; ++i) MoveCursor(400 + 15 * i, 300 + 15 * i);
 }
 
+// Keys end the player through its control's KeyDown event only; a key that
+// comes while the dialog itself still has the focus is the dialog's, and the
+// player plays on. So a key waits until the focus is inside the control.
+bool WaitForFocusInside(HWND hWnd)
+{
+    const DWORD dwThreadId = ::GetWindowThreadProcessId(hWnd, nullptr);
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 2000; ::Sleep(5)) {
+        GUITHREADINFO info = { sizeof(info) };
+        if (::GetGUIThreadInfo(dwThreadId, &info) && info.hwndFocus && ::IsChild(hWnd, info.hwndFocus)) return true;
+    }
+    return false;
+}
+
 void End(ProcessEnding nEnding, HWND hWnd, const ScreenSaverProcess& saver)
 {
     switch (nEnding) {
@@ -137,6 +150,9 @@ TEST(ProcessSoakTest, EveryScreenSaverProcessEndsInTimeAndLeavesNothingBehind)
             HWND hWnd = saver.WaitForWindow(kWindowTimeout);
             ASSERT_NE(nullptr, hWnd);
             dwLongestStart = std::max(dwLongestStart, ::GetTickCount() - dwLaunch);
+            if (nEnding == ProcessEnding::Key) {
+                EXPECT_TRUE(WaitForFocusInside(hWnd));
+            }
             ::Sleep(nDelayMs);
             const DWORD dwEnding = ::GetTickCount();
             End(nEnding, hWnd, saver);
