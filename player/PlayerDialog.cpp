@@ -23,10 +23,24 @@ int ReadFileCount(const CString& strContentRoot, const CString& strFolderPath)
     return static_cast<int>(dwCount);
 }
 
-HICON LoadProgramIcon()
+HICON LoadIconFromResources()
 {
     if (CWinApp* pApp = AfxGetApp()) return pApp->LoadIcon(IDR_MAINFRAME);
     return ::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
+}
+
+// A shared icon of a language library loaded as data is not always found
+// again: Wine makes a new icon at every load and never frees it. So every
+// player of the process takes the icon loaded once from the resource module.
+HICON LoadProgramIcon()
+{
+    static HINSTANCE s_hLoadedFrom = nullptr;
+    static HICON s_hIcon = nullptr;
+    if (!s_hIcon || s_hLoadedFrom != AfxGetResourceHandle()) {
+        s_hIcon = LoadIconFromResources();
+        s_hLoadedFrom = AfxGetResourceHandle();
+    }
+    return s_hIcon;
 }
 }
 

@@ -2,6 +2,7 @@
 // holding the system awake, and the power action handed to the application.
 #include "tests/player/PlayerHarness.h"
 #include "player/MmTimer.h"
+#include "tests/player/TimerPostWatch.h"
 #include "tests/support/MessagePump.h"
 #include <random>
 
@@ -121,8 +122,10 @@ TEST_F(CountdownTest, NoTimerOutlivesThePlayer)
     IdleAction(PowerActionSleep, 1);
     std::mt19937 random(20261207);
     std::uniform_int_distribution<int> moment(0, 40);
+    TimerPostWatch watch;
     for (int run = 0; run < 200; ++run) {
         SCOPED_TRACE(run);
+        watch.Reset();
         auto* pDlg = new PlayerDialog(nullptr);
         int nWait = moment(random);
         Run(*pDlg, [&](PlayerDialog& dlg) {
@@ -130,9 +133,10 @@ TEST_F(CountdownTest, NoTimerOutlivesThePlayer)
             dlg.PostMessage(WM_LBUTTONDOWN);
         });
         EXPECT_EQ(0u, pDlg->m_idStandbyTimer + pDlg->m_idHibernateTimer + pDlg->m_idCaptureTimer);
-        LONG nPosts = CountTimerPosts();
         delete pDlg;
         ::Sleep(8);
-        EXPECT_EQ(nPosts, CountTimerPosts());
+        EXPECT_TRUE(watch.SawDestroy());
+        EXPECT_EQ(0, watch.PostsAfterDestroy());
     }
+    EXPECT_EQ(0, watch.LateMessages());
 }

@@ -1,6 +1,7 @@
 // The screen saver run as the system runs it, ended by real input: mouse
 // moves and keys through SendInput, and the system messages it ends on.
 #include "tests/support/ScreenSaverProcess.h"
+#include "tests/support/SystemInput.h"
 #include "tests/support/Printers.h"
 #include <gtest/gtest.h>
 #include <functional>
@@ -9,47 +10,6 @@
 namespace {
 const DWORD kWindowTimeout = 15000;
 const DWORD kCaptureHandOver = 1400;  // the player's first second, and some
-
-void MoveCursor(int x, int y)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = x * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
-    input.mi.dy = y * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &input, sizeof(input));
-    ::Sleep(60);
-}
-
-void PressButton(DWORD dwDown, DWORD dwUp)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = dwDown;
-    input[1].mi.dwFlags = dwUp;
-    ::SendInput(2, input, sizeof(INPUT));
-}
-
-void PressKey(WORD wVk)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = wVk;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
-}
-
-// A window of the test process that takes the foreground.
-void ActivateAnotherWindow()
-{
-    HWND hWnd = ::CreateWindowExW(WS_EX_TOPMOST, L"Static", L"other", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100,
-                                  nullptr, nullptr, nullptr, nullptr);
-    ::SetForegroundWindow(hWnd);
-    MSG msg;
-    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 300;)
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
-    ::DestroyWindow(hWnd);
-}
 
 class PlayerProcessTest : public ::testing::Test {
 protected:

@@ -61,6 +61,15 @@ TEST_F(PlayerTest, SetUpOpensTheMovieWithTheStoredVolumeAndNoErrorDialogs)
     EXPECT_EQ(IDCANCEL, nResult);
 }
 
+// Under Wine every load of the icon from the language library makes a new
+// icon that is never freed; one player after another must not pile them up.
+TEST_F(PlayerTest, EveryPlayerTakesTheOneProgramIcon)
+{
+    PlayerDialog first(nullptr), second(nullptr);
+    EXPECT_NE(nullptr, first.m_hIcon);
+    EXPECT_EQ(first.m_hIcon, second.m_hIcon);
+}
+
 TEST_F(PlayerTest, ASingleMovieOpensAgainAtEveryEnd)
 {
     CString strMovie = m_folder.AddFile(L"Sea.wmv");

@@ -1,0 +1,22 @@
+#include "tests/soak/SoakEnvironment.h"
+#include <cstdlib>
+
+namespace {
+long long ReadNumber(const char* pszName)
+{
+    const char* pszValue = std::getenv(pszName);
+    return pszValue ? std::strtoll(pszValue, nullptr, 10) : 0;
+}
+}
+
+int SoakCount(const char* pszName, int nDefault)
+{
+    long long nValue = ReadNumber(pszName);
+    return nValue > 0 && nValue < 1000000 ? static_cast<int>(nValue) : nDefault;
+}
+
+uint32_t SoakSeed()
+{
+    long long nValue = ReadNumber("DRIFTREEL_SOAK_SEED");
+    return nValue > 0 ? static_cast<uint32_t>(nValue) : 20261207u;
+}

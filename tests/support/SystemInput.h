@@ -1,0 +1,12 @@
+// Real input for another process's windows, through SendInput, and the
+// system's own way of taking the foreground from them.
+#pragma once
+#include <windows.h>
+
+// Moves the cursor to (x, y) on the screen, then gives the input 60 ms.
+void MoveCursor(int x, int y);
+// A button's down and up: MOUSEEVENTF_LEFTDOWN and MOUSEEVENTF_LEFTUP, say.
+void PressButton(DWORD dwDown, DWORD dwUp);
+void PressKey(WORD wVk);
+// Shows a window of the calling thread that takes the foreground for 300 ms.
+void ActivateAnotherWindow();
