@@ -1,17 +1,20 @@
 #include "framework/CDialog.h"
 #include "framework/AfxState.h"
+#include "framework/DialogTemplateClasses.h"
 
 namespace {
 // The dialog manager's own procedure: every message has already been through
 // the dialog object's WindowProc, so there is nothing left to do here.
 INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-const DLGTEMPLATE* FindDialogTemplate(UINT nIDTemplate)
+// The template and its size in bytes.
+const DLGTEMPLATE* FindDialogTemplate(UINT nIDTemplate, DWORD& cbTemplate)
 {
     HINSTANCE hRes = AfxGetResourceHandle();
     HRSRC hResInfo = ::FindResourceW(hRes, MAKEINTRESOURCEW(nIDTemplate), MAKEINTRESOURCEW(5));
     if (!hResInfo) return nullptr;
     HGLOBAL hData = ::LoadResource(hRes, hResInfo);
+    cbTemplate = ::SizeofResource(hRes, hResInfo);
     return hData ? static_cast<const DLGTEMPLATE*>(::LockResource(hData)) : nullptr;
 }
 }
@@ -26,9 +29,10 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 
 INT_PTR CDialog::DoModal()
 {
-    const DLGTEMPLATE* pTemplate = FindDialogTemplate(m_nIDTemplate);
+    DWORD cbTemplate = 0;
+    const DLGTEMPLATE* pTemplate = FindDialogTemplate(m_nIDTemplate, cbTemplate);
     if (!pTemplate) return -1;
-    AfxEnsureCommonControls();
+    if (!AfxTemplateUsesSystemClassesOnly(pTemplate, cbTemplate)) AfxEnsureCommonControls();
     AfxHookWindowCreate(this);
     INT_PTR nResult = ::DialogBoxIndirectParamW(AfxGetInstanceHandle(), pTemplate,
                                                 m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr,

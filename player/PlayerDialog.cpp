@@ -88,14 +88,15 @@ void PlayerDialog::DoDataExchange(CDataExchange* pDX)
 
 BOOL PlayerDialog::OnInitDialog()
 {
+    // The screen is covered first, with the caption that names the window:
+    // the icons and hosting the media control take longer than everything
+    // else at start.
     SetWindowText(L"Driftreel Player");
-    SendMessage(WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
-    SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
-    // The screen is covered first: hosting the media control takes longer
-    // than everything else at start.
     m_cxFull = ::GetSystemMetrics(SM_CXSCREEN);
     m_cyFull = ::GetSystemMetrics(SM_CYSCREEN);
     CoverScreen();
+    SendMessage(WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
+    SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
     CDialog::OnInitDialog();
     AddAboutItem();
 
