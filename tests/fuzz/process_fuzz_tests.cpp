@@ -1,0 +1,102 @@
+// A few cases as the system runs the screen saver, in processes of their
+// own: Driftreel.scr /s on random inputs shows its window (or exits
+// cleanly) and ends within 5 s of the user's input; /c opens its dialog and
+// on Cancel exits within 5 s, the product key as the opening left it.
+#include "tests/config/SettingsDialogFixture.h"
+#include "tests/fuzz/FileVanisher.h"
+#include "tests/fuzz/FuzzCase.h"
+#include "tests/fuzz/FuzzRun.h"
+#include "res/ids.h"
+#include "tests/support/ContentRootScope.h"
+#include "tests/support/ScreenSaverProcess.h"
+#include "tests/support/SystemInput.h"
+
+namespace {
+const int kRunMode = 3;
+const int kConfigureMode = 4;
+const DWORD kWindowTimeout = 15000;
+const DWORD kExitLimitMs = 5000;
+
+// The inputs of one case, in place for as long as the object lives.
+class ProcessCase {
+public:
+    ProcessCase(FuzzRun& run, int nMode, int nCase) : m_input(run.Seed(), nMode, nCase)
+    {
+        run.Step(nCase, "building the folders");
+        m_input.BuildContent(m_root.Path());
+        m_input.WriteSettings(m_user);
+        if (nMode == kRunMode && m_input.OneIn(4)) m_input.WriteMachineDefaults(m_machine);
+    }
+
+    FuzzCase& Input() { return m_input; }
+
+private:
+    FuzzCase m_input;
+    ContentRootScope m_root;
+    RegistryTestKey m_user{ HKEY_CURRENT_USER, kProductKeyPath };
+    RegistryTestKey m_machine{ HKEY_LOCAL_MACHINE, kProductKeyPath };
+};
+
+void EndPlayer(FuzzCase& input, HWND hWnd, const ScreenSaverProcess& saver)
+{
+    switch (input.Pick(0, 2)) {
+    case 0:
+        // A key that comes before the control has the focus is the dialog's.
+        WaitForFocusInside(hWnd);
+        PressKey(VK_SPACE);
+        break;
+    case 1: PressButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); break;
+    default: MoveCursorUntilExit(saver); break;
+    }
+}
+
+void RunPlayerProcess(FuzzRun& run, int nCase)
+{
+    ProcessCase inputs(run, kRunMode, nCase);
+    FuzzCase& input = inputs.Input();
+    SCOPED_TRACE(run.Name(nCase) + ": " + input.Describe());
+    run.Step(nCase, "Driftreel.scr /s: " + input.Describe());
+    MoveCursor(400, 300);
+    FileVanisher vanisher(input.VanishingFiles());
+    ScreenSaverProcess saver(L"/s");
+    HWND hWnd = saver.WaitForWindow(kWindowTimeout);
+    if (!hWnd) {
+        EXPECT_EQ(0u, saver.WaitForExit(kExitLimitMs)) << "neither a window nor a clean exit";
+        return;
+    }
+    ::Sleep(static_cast<DWORD>(input.Pick(0, 300)));
+    EndPlayer(input, hWnd, saver);
+    EXPECT_EQ(0u, saver.WaitForExit(kExitLimitMs)) << "still running after the input, or a failed exit";
+}
+
+void RunSettingsProcess(FuzzRun& run, int nCase)
+{
+    ProcessCase inputs(run, kConfigureMode, nCase);
+    FuzzCase& input = inputs.Input();
+    const RegistryTree expected = AfterSettingsLoad(RegistryTree::Read(HKEY_CURRENT_USER, kProductKeyPath));
+    SCOPED_TRACE(run.Name(nCase) + ": " + input.Describe());
+    run.Step(nCase, "Driftreel.scr /c: " + input.Describe());
+    FileVanisher vanisher(input.VanishingFiles());
+    ScreenSaverProcess saver(L"/c");
+    HWND hDlg = saver.WaitForWindow(kWindowTimeout);
+    ASSERT_NE(nullptr, hDlg) << "no settings dialog";
+    static const int kButtons[] = { IDC_VOLUME_UP, IDC_VOLUME_DOWN, IDC_PLAY_ALL, IDC_MOVE_UP, IDC_MOVE_DOWN };
+    for (int i = input.Pick(0, 4); i > 0; --i) Click(hDlg, kButtons[input.Pick(0, 4)]);
+    Click(hDlg, IDCANCEL);
+    EXPECT_EQ(0u, saver.WaitForExit(kExitLimitMs)) << "still running after Cancel, or a failed exit";
+    EXPECT_EQ("", FirstDifference(expected, RegistryTree::Read(HKEY_CURRENT_USER, kProductKeyPath)))
+        << "(expected / found)";
+}
+}
+
+TEST(ProcessFuzzTest, RunModeStartsOnAnyInputsAndEndsOnInput)
+{
+    FuzzRun run("Driftreel.scr /s", "DRIFTREEL_FUZZ_PROCESS_CASES", 4, 30000);
+    run.Play([&](int nCase) { RunPlayerProcess(run, nCase); });
+}
+
+TEST(ProcessFuzzTest, ConfigureModeOpensOnAnyInputsAndCancelStoresNothing)
+{
+    FuzzRun run("Driftreel.scr /c", "DRIFTREEL_FUZZ_PROCESS_CASES", 4, 30000);
+    run.Play([&](int nCase) { RunSettingsProcess(run, nCase); });
+}
