@@ -273,6 +273,7 @@ void FuzzCase::WriteSettings(RegistryTestKey& user)
 
 void FuzzCase::WriteMachineDefaults(RegistryTestKey& machine)
 {
+    Note("machine defaults:");
     WriteFilePath(machine);
     WriteNumber(machine, L"PlayingMethod", { 0, 1 });
     WriteNumber(machine, L"Volume", { 1, 50, 100 });

@@ -10,6 +10,7 @@ FuzzRun::FuzzRun(const char* pszMode, const char* pszCountVariable, int nDefault
 {
     const int nAlone = EnvironmentCount("DRIFTREEL_FUZZ_CASE", 0);
     const int nCases = EnvironmentCount(pszCountVariable, nDefaultCases);
+    m_bAlone = nAlone != 0;
     if (nAlone) m_cases.push_back(nAlone);
     for (int nCase = 1; !nAlone && nCase <= nCases; ++nCase) m_cases.push_back(nCase);
     std::printf("[fuzz] %s: %zu cases, seed %u\n", pszMode, m_cases.size(), m_nSeed);
@@ -21,7 +22,13 @@ FuzzRun::~FuzzRun()
                 ::GetTickCount() - m_dwStart, m_dwLongest);
 }
 
-void FuzzRun::Step(int nCase, const std::string& strWhat) { m_watchdog.Step(Name(nCase) + ": " + strWhat); }
+void FuzzRun::Step(int nCase, const std::string& strWhat)
+{
+    const std::string strStep = Name(nCase) + ": " + strWhat;
+    // A case replayed alone tells what it does as it goes.
+    if (m_bAlone) std::printf("[fuzz] %s\n", strStep.c_str());
+    m_watchdog.Step(strStep);
+}
 
 std::string FuzzRun::Name(int nCase) const
 {

@@ -27,6 +27,7 @@ private:
     std::string m_strMode;
     uint32_t m_nSeed;
     std::vector<int> m_cases;
+    bool m_bAlone = false;
     HangWatchdog m_watchdog;
     DWORD m_dwStart;
     DWORD m_dwLongest = 0;

@@ -80,6 +80,6 @@ protected:
 
 TEST_F(PlayerFuzzTest, StartsOnAnyInputsAndEndsOnTheUsersInput)
 {
-    FuzzRun run("player", "DRIFTREEL_FUZZ_CASES", 150, 15000);
+    FuzzRun run("player", "DRIFTREEL_FUZZ_CASES", 110, 15000);
     run.Play([&](int nCase) { RunCase(run, nCase); });
 }
