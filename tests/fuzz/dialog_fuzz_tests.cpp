@@ -3,8 +3,7 @@
 // Cancel leaves the product key byte for byte as the opening left it.
 #include "tests/config/SettingsDialogFixture.h"
 #include "tests/fuzz/FileVanisher.h"
-#include "tests/fuzz/FuzzCase.h"
-#include "tests/fuzz/FuzzRun.h"
+#include "tests/fuzz/PlacedCase.h"
 #include "media/MediaIds.h"
 #include "res/ids.h"
 #include "tests/support/FakePowerPlatform.h"
@@ -41,13 +40,8 @@ class DialogFuzzTest : public SettingsDialogTest {
 protected:
     void RunCase(FuzzRun& run, int nCase)
     {
-        FuzzCase input(run.Seed(), kDialogMode, nCase);
-        run.Step(nCase, "building the folders");
-        ContentRootScope root;
-        input.BuildContent(root.Path());
-        m_user.Delete();
-        m_machine.Delete();
-        input.WriteSettings(m_user);
+        PlacedCase placed(run, kDialogMode, nCase, m_user, m_machine, false);
+        FuzzCase& input = placed.Input();
         const RegistryTree expected = AfterSettingsLoad(RegistryTree::Read(HKEY_CURRENT_USER, kProductKeyPath));
         const int nChanges = input.OneIn(3) ? 0 : input.Pick(1, 8);
         SCOPED_TRACE(run.Name(nCase) + ": " + input.Describe() + "; " + std::to_string(nChanges) + " changes");

@@ -2,12 +2,10 @@
 // with files vanishing now and then while it lists them: it starts, takes
 // random reports from its control, and ends within 5 s of the user's input.
 #include "tests/fuzz/FileVanisher.h"
-#include "tests/fuzz/FuzzCase.h"
-#include "tests/fuzz/FuzzRun.h"
+#include "tests/fuzz/PlacedCase.h"
 #include "tests/player/PlayerHarness.h"
 #include "media/MediaIds.h"
 #include "settings/SettingsRecord.h"
-#include "tests/support/ContentRootScope.h"
 #include "tests/support/MessagePump.h"
 
 namespace {
@@ -45,14 +43,8 @@ class PlayerFuzzTest : public PlayerTest {
 protected:
     void RunCase(FuzzRun& run, int nCase)
     {
-        FuzzCase input(run.Seed(), kPlayerMode, nCase);
-        run.Step(nCase, "building the folders");
-        ContentRootScope root;
-        input.BuildContent(root.Path());
-        m_settings.Delete();
-        m_machine.Delete();
-        input.WriteSettings(m_settings);
-        if (input.OneIn(4)) input.WriteMachineDefaults(m_machine);
+        PlacedCase placed(run, kPlayerMode, nCase, m_settings, m_machine, true);
+        FuzzCase& input = placed.Input();
         PlayerDialog::m_nCaptureDelay = input.Pick(1, 300);
         const Ending nEnding = static_cast<Ending>(input.Pick(0, 4));
         const std::string strCase = run.Name(nCase) + ": " + input.Describe() + "; ends by " +

@@ -4,10 +4,8 @@
 // on Cancel exits within 5 s, the product key as the opening left it.
 #include "tests/config/SettingsDialogFixture.h"
 #include "tests/fuzz/FileVanisher.h"
-#include "tests/fuzz/FuzzCase.h"
-#include "tests/fuzz/FuzzRun.h"
+#include "tests/fuzz/PlacedCase.h"
 #include "res/ids.h"
-#include "tests/support/ContentRootScope.h"
 #include "tests/support/ScreenSaverProcess.h"
 #include "tests/support/SystemInput.h"
 
@@ -16,26 +14,6 @@ const int kRunMode = 3;
 const int kConfigureMode = 4;
 const DWORD kWindowTimeout = 15000;
 const DWORD kExitLimitMs = 5000;
-
-// The inputs of one case, in place for as long as the object lives.
-class ProcessCase {
-public:
-    ProcessCase(FuzzRun& run, int nMode, int nCase) : m_input(run.Seed(), nMode, nCase)
-    {
-        run.Step(nCase, "building the folders");
-        m_input.BuildContent(m_root.Path());
-        m_input.WriteSettings(m_user);
-        if (nMode == kRunMode && m_input.OneIn(4)) m_input.WriteMachineDefaults(m_machine);
-    }
-
-    FuzzCase& Input() { return m_input; }
-
-private:
-    FuzzCase m_input;
-    ContentRootScope m_root;
-    RegistryTestKey m_user{ HKEY_CURRENT_USER, kProductKeyPath };
-    RegistryTestKey m_machine{ HKEY_LOCAL_MACHINE, kProductKeyPath };
-};
 
 void EndPlayer(FuzzCase& input, HWND hWnd, const ScreenSaverProcess& saver)
 {
@@ -50,10 +28,19 @@ void EndPlayer(FuzzCase& input, HWND hWnd, const ScreenSaverProcess& saver)
     }
 }
 
-void RunPlayerProcess(FuzzRun& run, int nCase)
+class ProcessFuzzTest : public ::testing::Test {
+protected:
+    void RunPlayerProcess(FuzzRun& run, int nCase);
+    void RunSettingsProcess(FuzzRun& run, int nCase);
+
+    RegistryTestKey m_user{ HKEY_CURRENT_USER, kProductKeyPath };
+    RegistryTestKey m_machine{ HKEY_LOCAL_MACHINE, kProductKeyPath };
+};
+
+void ProcessFuzzTest::RunPlayerProcess(FuzzRun& run, int nCase)
 {
-    ProcessCase inputs(run, kRunMode, nCase);
-    FuzzCase& input = inputs.Input();
+    PlacedCase placed(run, kRunMode, nCase, m_user, m_machine, true);
+    FuzzCase& input = placed.Input();
     SCOPED_TRACE(run.Name(nCase) + ": " + input.Describe());
     run.Step(nCase, "Driftreel.scr /s: " + input.Describe());
     MoveCursor(400, 300);
@@ -69,10 +56,10 @@ void RunPlayerProcess(FuzzRun& run, int nCase)
     EXPECT_EQ(0u, saver.WaitForExit(kExitLimitMs)) << "still running after the input, or a failed exit";
 }
 
-void RunSettingsProcess(FuzzRun& run, int nCase)
+void ProcessFuzzTest::RunSettingsProcess(FuzzRun& run, int nCase)
 {
-    ProcessCase inputs(run, kConfigureMode, nCase);
-    FuzzCase& input = inputs.Input();
+    PlacedCase placed(run, kConfigureMode, nCase, m_user, m_machine, false);
+    FuzzCase& input = placed.Input();
     const RegistryTree expected = AfterSettingsLoad(RegistryTree::Read(HKEY_CURRENT_USER, kProductKeyPath));
     SCOPED_TRACE(run.Name(nCase) + ": " + input.Describe());
     run.Step(nCase, "Driftreel.scr /c: " + input.Describe());
@@ -89,13 +76,13 @@ void RunSettingsProcess(FuzzRun& run, int nCase)
 }
 }
 
-TEST(ProcessFuzzTest, RunModeStartsOnAnyInputsAndEndsOnInput)
+TEST_F(ProcessFuzzTest, RunModeStartsOnAnyInputsAndEndsOnInput)
 {
     FuzzRun run("Driftreel.scr /s", "DRIFTREEL_FUZZ_PROCESS_CASES", 4, 30000);
     run.Play([&](int nCase) { RunPlayerProcess(run, nCase); });
 }
 
-TEST(ProcessFuzzTest, ConfigureModeOpensOnAnyInputsAndCancelStoresNothing)
+TEST_F(ProcessFuzzTest, ConfigureModeOpensOnAnyInputsAndCancelStoresNothing)
 {
     FuzzRun run("Driftreel.scr /c", "DRIFTREEL_FUZZ_PROCESS_CASES", 4, 30000);
     run.Play([&](int nCase) { RunSettingsProcess(run, nCase); });

@@ -78,7 +78,9 @@ std::string DifferenceBelow(const std::wstring& strWhere, const RegistryTree& ex
         const RegistryTree::Value* pActual = Find(actual.m_values, name);
         if (pExpected && pActual && *pExpected == *pActual) continue;
         std::string detail = Describe(pExpected) + " / " + Describe(pActual);
-        if (pExpected && pActual && pExpected->m_dwType == pActual->m_dwType) detail += " (other bytes)";
+        if (pExpected && pActual && pExpected->m_dwType == pActual->m_dwType &&
+            pExpected->m_data.size() == pActual->m_data.size())
+            detail += " (other bytes)";
         return where + "\\" + Utf8(name) + ": " + detail;
     }
     static const RegistryTree kMissing;
