@@ -22,7 +22,10 @@ void FireRandomReports(FuzzCase& input, MediaPlayerDouble& control)
     static const long kPlayStates[] = { kPlayStateReady, kPlayStateMediaEnded, kPlayStatePlaying, kPlayStateStopped,
                                         kPlayStateTransitioning, kPlayStateUndefined, 77 };
     for (int i = input.Pick(0, 6); i > 0; --i) {
-        if (input.OneIn(4)) control.FireOpenStateChange(input.Pick(0, 20) == 8 ? 13 : input.Pick(0, 20));
+        if (input.OneIn(4)) {
+            const long nState = input.Pick(0, 20);
+            control.FireOpenStateChange(nState == kOpenStateBeginCodecAcquisition ? nState + 1 : nState);
+        }
         else control.FirePlayStateChange(kPlayStates[input.Pick(0, 6)]);
         if (input.OneIn(2)) PumpMessagesFor(static_cast<DWORD>(input.Pick(0, 20)));
     }
