@@ -3,7 +3,8 @@
 
 namespace {
 const wchar_t* const kPercentNames[] = { L"100%", L"%s%n%d", L"%USERPROFILE%", L"50% off", L"%" };
-const wchar_t* const kPunctuationNames[] = { L"[abc]", L"a[1]b", L"{x}", L"~$tmp", L"#&;'^!@=+,", L"a  b", L"(1) [2]" };
+const wchar_t* const kPunctuationNames[] = { L"[abc]", L"a[1]b", L"{x}", L"~$tmp", L"#&;'^!@=+,", L"a  b",
+                                             L"(1) [2]" };
 const wchar_t* const kForeignNames[] = { L"映画の夜", L"Фильмы", L"أفلام", L"海 w", L"Море n", L"עברית",
                                          L"e\u0301t\u00E9", L"\U0001F3AC clip", L"ﾌｨﾙﾑ" };
 const wchar_t* const kPlainNames[] = { L"Sea", L"Sea.2005", L".hidden", L"a.wmv", L"Sea W", L"a" };
@@ -89,7 +90,9 @@ std::wstring FuzzCase::HostileName(int nMaxLength)
     case 1: name = OneOf(kPunctuationNames, Pick(0, 99)); break;
     case 2: name = std::wstring(OneOf(kPlainNames, Pick(0, 99))) + OneOf(kEndings, Pick(0, 99)); break;
     case 3: name = OneOf(kForeignNames, Pick(0, 99)); break;
-    case 4: name.assign(static_cast<size_t>(Pick(nMaxLength / 2, nMaxLength)), static_cast<wchar_t>(L'a' + Pick(0, 25))); break;
+    case 4:
+        name.assign(static_cast<size_t>(Pick(nMaxLength / 2, nMaxLength)), static_cast<wchar_t>(L'a' + Pick(0, 25)));
+        break;
     default: name = OneOf(kPlainNames, Pick(0, 99)); break;
     }
     if (OneIn(5)) name += OneOf(kForeignNames, Pick(0, 99));
@@ -150,6 +153,12 @@ void FuzzCase::ChooseVanishing(const CString& strFolder)
     Note(std::to_string(m_vanishing.size()) + " vanishing");
 }
 
+CString FuzzCase::RandomFolderPath()
+{
+    if (m_folders.empty()) return m_strRoot;
+    return m_folders[static_cast<size_t>(Pick(0, static_cast<int>(m_folders.size()) - 1))];
+}
+
 CString FuzzCase::RandomFilePath()
 {
     if (m_files.empty() || OneIn(4)) return m_strRoot + L"\\nowhere\\gone.wmv";
@@ -195,7 +204,7 @@ void FuzzCase::WriteFilePath(RegistryTestKey& user)
     switch (Pick(0, 11)) {
     case 0: Note("no FilePath"); return;
     case 1: SetRandomValue(user, nullptr, L"FilePath"); return;
-    case 2: strPath = m_folders.empty() ? m_strRoot : m_folders[static_cast<size_t>(Pick(0, (int)m_folders.size() - 1))]; break;
+    case 2: strPath = RandomFolderPath(); break;
     case 3: strPath = RandomFilePath(); break;
     case 4: strPath = m_strRoot; break;
     case 5: strPath = ExtendedLengthPath(RandomFilePath()); break;

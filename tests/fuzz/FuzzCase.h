@@ -40,6 +40,7 @@ private:
     void BuildFolder(const CString& strFolder);
     void AddFiles(const CString& strFolder, int nFiles);
     void ChooseVanishing(const CString& strFolder);
+    CString RandomFolderPath();
     CString RandomFilePath();
     std::vector<BYTE> RandomBytes(DWORD dwType);
     std::vector<BYTE> TextBytes(const std::wstring& text);

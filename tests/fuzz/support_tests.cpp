@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-bool Exists(const CString& strPath) { return ::GetFileAttributesW(ExtendedLengthPath(strPath)) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const CString& strPath)
+{
+    return ::GetFileAttributesW(ExtendedLengthPath(strPath)) != INVALID_FILE_ATTRIBUTES;
+}
 
 void MakeFile(const CString& strPath)
 {
