@@ -67,6 +67,6 @@ protected:
 
 TEST_F(DialogFuzzTest, OpensOnAnyInputsAndCancelStoresNothing)
 {
-    FuzzRun run("settings dialog", "DRIFTREEL_FUZZ_CASES", 110, 20000);
+    FuzzRun run("settings dialog", "DRIFTREEL_FUZZ_CASES", 90, 20000);
     run.Play([&](int nCase) { RunCase(run, nCase); });
 }

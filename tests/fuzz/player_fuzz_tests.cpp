@@ -75,6 +75,6 @@ protected:
 
 TEST_F(PlayerFuzzTest, StartsOnAnyInputsAndEndsOnTheUsersInput)
 {
-    FuzzRun run("player", "DRIFTREEL_FUZZ_CASES", 110, 20000);
+    FuzzRun run("player", "DRIFTREEL_FUZZ_CASES", 90, 20000);
     run.Play([&](int nCase) { RunCase(run, nCase); });
 }
