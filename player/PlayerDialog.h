@@ -14,6 +14,9 @@ class IdleSleepPolicy;
 #define WM_APP_POWERTIMEOUT  (WM_APP + 150)
 #define WM_APP_CODECMISSING  (WM_APP + 200)
 
+// The window timer that moves a list past a movie without its codec.
+#define ID_TIMER_CODECSKIP   1
+
 class PlayerDialog : public CDialog {
 public:
     explicit PlayerDialog(CWnd* pParent);
@@ -80,6 +83,7 @@ protected:
     void OnNextMovie();
     void OnMediaReady();
     void OnCodecMissing();
+    void OnCodecSkipTimer();
 
     // Power countdown.
     void ArmCountdown(int nDelay);

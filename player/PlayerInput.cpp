@@ -45,6 +45,9 @@ LRESULT PlayerDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_APP_POWERTIMEOUT: OnPowerTimeout(); break;
     case WM_APP_CODECMISSING: OnCodecMissing(); break;
     case WM_APP_MMTIMER: OnMmTimer(static_cast<UINT>(wParam)); break;
+    case WM_TIMER:
+        if (wParam == ID_TIMER_CODECSKIP) OnCodecSkipTimer();
+        break;
     default:
         if (HandleEndingMessage(message, wParam)) StopAndEnd();
         break;
@@ -127,6 +130,7 @@ void PlayerDialog::OnDestroy()
     KillOneShotTimer(m_idStandbyTimer);
     KillOneShotTimer(m_idHibernateTimer);
     KillOneShotTimer(m_idCaptureTimer);
+    ::KillTimer(m_hWnd, ID_TIMER_CODECSKIP);
     if (!m_bPowerExpired) {
         m_nPowerAction = 0;
         if (ScreenSaverApp* pApp = GetScreenSaverApp()) pApp->SetPowerAction(m_nPowerAction);

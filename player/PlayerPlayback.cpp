@@ -42,10 +42,14 @@ void PlayerDialog::OnNextMovie()
 
 void PlayerDialog::OnMediaReady() { CWMPControls3(m_player.get_controls()).play(); }
 
+// In list play the next entry opens from a window timer, not at once: when
+// every entry lacks its codec, each opening reports the next miss with a
+// posted message, and posted messages come before input, so the user could
+// never end the player. A timer comes after the input waiting.
 void PlayerDialog::OnCodecMissing()
 {
     if (m_nPlayingMethod != 0) {
-        OnNextMovie();
+        ::SetTimer(m_hWnd, ID_TIMER_CODECSKIP, USER_TIMER_MINIMUM, nullptr);
         return;
     }
     if (m_bNoticeShown) return;
@@ -82,6 +86,12 @@ void PlayerDialog::SearchFromFirstEntry()
         m_strMovie = NoFilePicturePath(m_strContentRoot);
         m_nFileIndex = 1;
     }
+}
+
+void PlayerDialog::OnCodecSkipTimer()
+{
+    ::KillTimer(m_hWnd, ID_TIMER_CODECSKIP);
+    OnNextMovie();
 }
 
 void PlayerDialog::StopAndEnd()

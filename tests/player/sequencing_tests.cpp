@@ -207,6 +207,42 @@ TEST_F(PlayerTest, InListModeEverySecondCodecReportSkipsToTheNextEntry)
     EXPECT_EQ(0, NoticeCloser::s_nShown);
 }
 
+namespace {
+bool g_bProbeFired = false;
+void CALLBACK OnProbeTimer(HWND, UINT, UINT_PTR idTimer, DWORD)
+{
+    ::KillTimer(nullptr, idTimer);
+    g_bProbeFired = true;
+}
+}
+
+// Our media component reports a missing codec from inside the opening, so a
+// list of nothing but such movies skips on and on. The skips must leave room
+// for the queue's input (here a timer, which comes even after input): before
+// the fix the player skipped 300 times before anything else got through.
+TEST_F(PlayerTest, AListOfMoviesWithoutCodecsLetsTheQueueThroughBetweenSkips)
+{
+    m_folder.AddFile(L"a.wmv");
+    m_folder.AddFile(L"b.wmv");
+    PlayList({ L"a", L"b" });
+    int nOpenings = 0;
+    INT_PTR nResult = Run([&](PlayerDialog& dlg) {
+        MediaPlayerDouble& control = *m_doubles.Last();
+        control.m_onCall = [&](const std::wstring& call) {
+            if (call.compare(0, 8, L"put URL ") != 0 || ++nOpenings >= 300) return;
+            for (int i = 0; i < 2; ++i) control.FireOpenStateChange(kOpenStateBeginCodecAcquisition);
+        };
+        g_bProbeFired = false;
+        ::SetTimer(nullptr, 0, 1, OnProbeTimer);
+        for (int i = 0; i < 2; ++i) control.FireOpenStateChange(kOpenStateBeginCodecAcquisition);
+        EXPECT_TRUE(PumpMessagesUntil([] { return g_bProbeFired; }, 5000));
+        EXPECT_LT(nOpenings, 50);
+        control.m_onCall = nullptr;
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+    EXPECT_EQ(IDCANCEL, nResult);
+}
+
 // A first run settles the default folder to the movie that suits the screen,
 // and plays that movie as a single one, whatever method the default names.
 TEST_F(PlayerTest, AFirstRunPlaysTheMovieOfTheDefaultFolderThatSuitsTheScreen)

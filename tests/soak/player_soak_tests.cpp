@@ -6,9 +6,9 @@
 // the first few.
 #include "tests/player/PlayerHarness.h"
 #include "tests/player/TimerPostWatch.h"
-#include "tests/soak/HangWatchdog.h"
+#include "tests/support/HangWatchdog.h"
 #include "tests/soak/ResourceWatch.h"
-#include "tests/soak/SoakEnvironment.h"
+#include "tests/support/RunEnvironment.h"
 #include "tests/support/MessagePump.h"
 #include <algorithm>
 #include <cstdio>
@@ -202,8 +202,8 @@ protected:
 
 TEST_F(PlayerSoakTest, StartsAndEndsAtRandomMomentsWithoutLeaksOrLateTimers)
 {
-    const int nRuns = std::max(SoakCount("DRIFTREEL_SOAK_RUNS", 150), kEndingCount + 1);
-    const uint32_t nSeed = SoakSeed();
+    const int nRuns = std::max(EnvironmentCount("DRIFTREEL_SOAK_RUNS", 150), kEndingCount + 1);
+    const uint32_t nSeed = EnvironmentSeed("DRIFTREEL_SOAK_SEED");
     std::printf("[soak] %d in-process runs, seed %u\n", nRuns, nSeed);
     RunPlanner planner(nSeed);
     HangWatchdog watchdog(30000);

@@ -2,9 +2,9 @@
 // a random moment in one of the ways a user or the system ends it: every
 // process exits within 5 s of its ending, without a power action, and
 // leaves no process and no window behind.
-#include "tests/soak/HangWatchdog.h"
+#include "tests/support/HangWatchdog.h"
 #include "tests/soak/ResourceWatch.h"
-#include "tests/soak/SoakEnvironment.h"
+#include "tests/support/RunEnvironment.h"
 #include "tests/support/ScreenSaverProcess.h"
 #include "tests/support/SystemInput.h"
 #include <gtest/gtest.h>
@@ -22,31 +22,12 @@ const char* const kProcessEndingNames[] = { "key", "button", "mouse move", "disp
                                             "another window" };
 const int kProcessEndingCount = sizeof(kProcessEndingNames) / sizeof(kProcessEndingNames[0]);
 
-// Moves on across the screen until the player has seen more than 5 pixels.
-void MoveUntilEnded(const ScreenSaverProcess& saver)
-{
-    for (int i = 1; i <= 8 && saver.WaitForExit(0) == STILL_ACTIVE; ++i) MoveCursor(400 + 15 * i, 300 + 15 * i);
-}
-
-// Keys end the player through its control's KeyDown event only; a key that
-// comes while the dialog itself still has the focus is the dialog's, and the
-// player plays on. So a key waits until the focus is inside the control.
-bool WaitForFocusInside(HWND hWnd)
-{
-    const DWORD dwThreadId = ::GetWindowThreadProcessId(hWnd, nullptr);
-    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 2000; ::Sleep(5)) {
-        GUITHREADINFO info = { sizeof(info) };
-        if (::GetGUIThreadInfo(dwThreadId, &info) && info.hwndFocus && ::IsChild(hWnd, info.hwndFocus)) return true;
-    }
-    return false;
-}
-
 void End(ProcessEnding nEnding, HWND hWnd, const ScreenSaverProcess& saver)
 {
     switch (nEnding) {
     case ProcessEnding::Key: PressKey(VK_SPACE); break;
     case ProcessEnding::Button: PressButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); break;
-    case ProcessEnding::MouseMove: MoveUntilEnded(saver); break;
+    case ProcessEnding::MouseMove: MoveCursorUntilExit(saver); break;
     case ProcessEnding::DisplayChange: ::PostMessageW(hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600)); break;
     case ProcessEnding::Suspend: ::PostMessageW(hWnd, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0); break;
     case ProcessEnding::AnotherWindow: ActivateAnotherWindow(); break;
@@ -122,10 +103,10 @@ int CountWindowsOf(DWORD dwProcessId)
 
 TEST(ProcessSoakTest, EveryScreenSaverProcessEndsInTimeAndLeavesNothingBehind)
 {
-    const int nRuns = std::max(SoakCount("DRIFTREEL_SOAK_PROCESS_RUNS", 40), kProcessEndingCount + 1);
-    std::mt19937 random(SoakSeed());
+    const int nRuns = std::max(EnvironmentCount("DRIFTREEL_SOAK_PROCESS_RUNS", 40), kProcessEndingCount + 1);
+    std::mt19937 random(EnvironmentSeed("DRIFTREEL_SOAK_SEED"));
     auto pick = [&](int nLow, int nHigh) { return std::uniform_int_distribution<int>(nLow, nHigh)(random); };
-    std::printf("[soak] %d screen saver processes, seed %u\n", nRuns, SoakSeed());
+    std::printf("[soak] %d screen saver processes, seed %u\n", nRuns, EnvironmentSeed("DRIFTREEL_SOAK_SEED"));
     HangWatchdog watchdog(60000);
     ResourceWatch resources(nRuns, kProcessEndingCount);
     DWORD dwLongestExit = 0, dwLongestStart = 0;

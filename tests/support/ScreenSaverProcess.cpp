@@ -1,4 +1,5 @@
 #include "tests/support/ScreenSaverProcess.h"
+#include "tests/support/SystemInput.h"
 
 namespace {
 struct WindowSearch {
@@ -75,4 +76,9 @@ CString WindowText(HWND hWnd)
     wchar_t sz[256] = {};
     ::GetWindowTextW(hWnd, sz, 256);
     return CString(sz);
+}
+
+void MoveCursorUntilExit(const ScreenSaverProcess& saver)
+{
+    for (int i = 1; i <= 8 && saver.WaitForExit(0) == STILL_ACTIVE; ++i) MoveCursor(400 + 15 * i, 300 + 15 * i);
 }

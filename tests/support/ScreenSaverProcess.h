@@ -28,3 +28,7 @@ private:
 };
 
 CString WindowText(HWND hWnd);
+
+// Moves the real cursor on across the screen until the process has ended
+// (a player ends after more than 5 pixels), at most eight steps.
+void MoveCursorUntilExit(const ScreenSaverProcess& saver);

@@ -39,3 +39,13 @@ void ActivateAnotherWindow()
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
     ::DestroyWindow(hWnd);
 }
+
+bool WaitForFocusInside(HWND hWnd, DWORD dwTimeoutMs)
+{
+    const DWORD dwThreadId = ::GetWindowThreadProcessId(hWnd, nullptr);
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < dwTimeoutMs; ::Sleep(5)) {
+        GUITHREADINFO info = { sizeof(info) };
+        if (::GetGUIThreadInfo(dwThreadId, &info) && info.hwndFocus && ::IsChild(hWnd, info.hwndFocus)) return true;
+    }
+    return false;
+}

@@ -10,3 +10,6 @@ void PressButton(DWORD dwDown, DWORD dwUp);
 void PressKey(WORD wVk);
 // Shows a window of the calling thread that takes the foreground for 300 ms.
 void ActivateAnotherWindow();
+// Keys reach a player only through its control: true once the focus of
+// hWnd's thread lies inside hWnd, false after dwTimeoutMs.
+bool WaitForFocusInside(HWND hWnd, DWORD dwTimeoutMs = 2000);

@@ -4,6 +4,8 @@
 #include <vector>
 
 namespace {
+// path is already in the \\?\ form, so names with trailing dots or spaces
+// and paths past MAX_PATH are removed too.
 void RemoveTree(const std::wstring& path)
 {
     WIN32_FIND_DATAW fd;
@@ -23,6 +25,14 @@ void RemoveTree(const std::wstring& path)
 }
 }
 
+CString ExtendedLengthPath(const CString& strPath)
+{
+    if (strPath.Left(2) == L"\\\\") return strPath;
+    return CString(L"\\\\?\\") + strPath;
+}
+
+void RemoveFolderTree(const CString& strPath) { RemoveTree(ExtendedLengthPath(strPath).GetString()); }
+
 TempFolder::TempFolder()
 {
     static std::atomic<int> counter{0};
@@ -34,7 +44,7 @@ TempFolder::TempFolder()
     ::CreateDirectoryW(m_strPath, nullptr);
 }
 
-TempFolder::~TempFolder() { RemoveTree(m_strPath.GetString()); }
+TempFolder::~TempFolder() { RemoveFolderTree(m_strPath); }
 
 CString TempFolder::AddFile(const wchar_t* pszRelative, DWORD dwAttributes, DWORD nBytes)
 {
@@ -60,7 +70,7 @@ CString TempFolder::AddFolder(const wchar_t* pszRelative)
 void TempFolder::Remove(const wchar_t* pszRelative)
 {
     CString path = m_strPath + L"\\" + pszRelative;
-    DWORD attrs = ::GetFileAttributesW(path);
-    if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY)) RemoveTree(path.GetString());
-    else ::DeleteFileW(path);
+    DWORD attrs = ::GetFileAttributesW(ExtendedLengthPath(path));
+    if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY)) RemoveFolderTree(path);
+    else ::DeleteFileW(ExtendedLengthPath(path));
 }

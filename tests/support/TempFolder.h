@@ -18,3 +18,9 @@ public:
 private:
     CString m_strPath;
 };
+
+// strPath in the \\?\ form, which the system takes as it stands: names
+// ending in dots or spaces, and paths of MAX_PATH characters or more.
+CString ExtendedLengthPath(const CString& strPath);
+// Removes a folder with everything in it, such names included.
+void RemoveFolderTree(const CString& strPath);

@@ -1,4 +1,4 @@
-#include "tests/soak/HangWatchdog.h"
+#include "tests/support/HangWatchdog.h"
 #include <cstdio>
 
 HangWatchdog::HangWatchdog(DWORD dwLimitMs)

@@ -1,4 +1,4 @@
-#include "tests/soak/SoakEnvironment.h"
+#include "tests/support/RunEnvironment.h"
 #include <cstdlib>
 
 namespace {
@@ -9,14 +9,14 @@ long long ReadNumber(const char* pszName)
 }
 }
 
-int SoakCount(const char* pszName, int nDefault)
+int EnvironmentCount(const char* pszName, int nDefault)
 {
     long long nValue = ReadNumber(pszName);
     return nValue > 0 && nValue < 1000000 ? static_cast<int>(nValue) : nDefault;
 }
 
-uint32_t SoakSeed()
+uint32_t EnvironmentSeed(const char* pszName)
 {
-    long long nValue = ReadNumber("DRIFTREEL_SOAK_SEED");
+    long long nValue = ReadNumber(pszName);
     return nValue > 0 ? static_cast<uint32_t>(nValue) : 20261207u;
 }
