@@ -86,8 +86,9 @@ void SaveMovieList(const CString& strContentRoot, const CString& strFolderPath, 
     if (list.GetItemCount() == 0 || MovieListKeyPath(strContentRoot, strFolderPath).IsEmpty()) return;
     RegistryKey key(kProductKeyPath, HKEY_CURRENT_USER);
     CString subKey = MovieListKeyName(strContentRoot, strFolderPath);
-    for (int i = 0; i < list.GetItemCount(); ++i)
-        key.WriteString(subKey, PositionValueName(i + 1), list.GetItemText(i), TRUE);
+    std::vector<RegistryString> entries;
+    for (int i = 0; i < list.GetItemCount(); ++i) entries.push_back({ PositionValueName(i + 1), list.GetItemText(i) });
+    key.WriteStrings(subKey, entries, TRUE);
     key.WriteDword(subKey, L"FileCount", static_cast<DWORD>(list.GetItemCount()), TRUE);
 }
 
@@ -102,10 +103,11 @@ void RefreshMovieList(const CString& strContentRoot, const CString& strFolderPat
     // the old list stays as it was.
     if (titles.empty()) return;
     RegistryKey key(keyPath, HKEY_CURRENT_USER);
+    std::vector<RegistryString> changed;
     for (size_t i = 0; i < titles.size(); ++i) {
         int position = static_cast<int>(i) + 1;
-        if (!stored.HoldsExactly(position, titles[i]))
-            key.WriteString(nullptr, PositionValueName(position), titles[i], TRUE);
+        if (!stored.HoldsExactly(position, titles[i])) changed.push_back({ PositionValueName(position), titles[i] });
     }
+    if (!changed.empty()) key.WriteStrings(nullptr, changed, TRUE);
     key.WriteDword(nullptr, L"FileCount", static_cast<DWORD>(titles.size()), TRUE);
 }

@@ -69,12 +69,13 @@ int RegistryKey::ReadString(const wchar_t* pszSubKey, const wchar_t* pszValueNam
     strValue.Empty();
     HKEY hKey = OpenKey(pszSubKey, KEY_READ, FALSE);
     if (!hKey) return -1;
-    DWORD cbMaxData = 0;
+    // The value's own size, not the key's largest: the system finds the
+    // largest by visiting every value, which a long list makes slow.
+    DWORD cbSize = 0;
     int result = -1;
-    if (::RegQueryInfoKeyW(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                           &cbMaxData, nullptr, nullptr) == ERROR_SUCCESS) {
-        std::unique_ptr<BYTE[]> buffer = AllocateZeroed(cbMaxData + 2);
-        DWORD cbData = cbMaxData;
+    if (::RegQueryValueExW(hKey, pszValueName, nullptr, nullptr, nullptr, &cbSize) == ERROR_SUCCESS) {
+        std::unique_ptr<BYTE[]> buffer = AllocateZeroed(cbSize + 2);
+        DWORD cbData = cbSize;
         if (buffer && ::RegQueryValueExW(hKey, pszValueName, nullptr, nullptr, buffer.get(), &cbData) == ERROR_SUCCESS) {
             strValue = TextFromValueBytes(buffer.get(), cbData);
             result = 0;
@@ -84,17 +85,37 @@ int RegistryKey::ReadString(const wchar_t* pszSubKey, const wchar_t* pszValueNam
     return result;
 }
 
+namespace {
+bool SetStringValue(HKEY hKey, const wchar_t* pszValueName, const wchar_t* pszText)
+{
+    const wchar_t* text = pszText ? pszText : L"";
+    DWORD cbText = static_cast<DWORD>((std::wcslen(text) + 1) * sizeof(wchar_t));
+    return ::RegSetValueExW(hKey, pszValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), cbText) ==
+           ERROR_SUCCESS;
+}
+}
+
 int RegistryKey::WriteString(const wchar_t* pszSubKey, const wchar_t* pszValueName, const wchar_t* pszText,
                              BOOL bCreate)
 {
     HKEY hKey = OpenKey(pszSubKey, KEY_WRITE, bCreate);
     if (!hKey) return -1;
-    const wchar_t* text = pszText ? pszText : L"";
-    DWORD cbText = static_cast<DWORD>((std::wcslen(text) + 1) * sizeof(wchar_t));
-    LONG stored = ::RegSetValueExW(hKey, pszValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), cbText);
+    bool bStored = SetStringValue(hKey, pszValueName, pszText);
     ::RegFlushKey(hKey);
     CloseKey(hKey);
-    return stored == ERROR_SUCCESS ? 0 : -1;
+    return bStored ? 0 : -1;
+}
+
+int RegistryKey::WriteStrings(const wchar_t* pszSubKey, const std::vector<RegistryString>& values, BOOL bCreate)
+{
+    HKEY hKey = OpenKey(pszSubKey, KEY_WRITE, bCreate);
+    if (!hKey) return -1;
+    bool bAllStored = true;
+    for (const RegistryString& value : values)
+        bAllStored = SetStringValue(hKey, value.m_strName, value.m_strText) && bAllStored;
+    ::RegFlushKey(hKey);
+    CloseKey(hKey);
+    return bAllStored ? 0 : -1;
 }
 
 int RegistryKey::ReadDword(const wchar_t* pszSubKey, const wchar_t* pszValueName, DWORD& dwValue)

@@ -11,6 +11,12 @@ struct RegistryValue {
     std::vector<BYTE> m_data;
 };
 
+// One string value to write: its name and its text.
+struct RegistryString {
+    CString m_strName;
+    CString m_strText;
+};
+
 class RegistryKey {
 public:
     RegistryKey(const wchar_t* pszPath, HKEY hRoot);
@@ -26,6 +32,10 @@ public:
     int KeyExists(const wchar_t* pszSubKey);
     int ReadString(const wchar_t* pszSubKey, const wchar_t* pszValueName, CString& strValue);
     int WriteString(const wchar_t* pszSubKey, const wchar_t* pszValueName, const wchar_t* pszText, BOOL bCreate);
+    // Several string values as one operation: one opening of the key and one
+    // flush for them all, so a long list costs one call a value rather than
+    // four. Fails when the key cannot be opened or any value is not stored.
+    int WriteStrings(const wchar_t* pszSubKey, const std::vector<RegistryString>& values, BOOL bCreate);
     int ReadDword(const wchar_t* pszSubKey, const wchar_t* pszValueName, DWORD& dwValue);
     int WriteDword(const wchar_t* pszSubKey, const wchar_t* pszValueName, DWORD dwValue, BOOL bCreate);
 

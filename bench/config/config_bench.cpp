@@ -44,13 +44,15 @@ double OpenMs(bool bStore)
 }
 
 // The platform's floor under the open: a window with a report list view
-// that lists the folder's files, one row each, and nothing else.
+// that lists the folder's files, one row each, and nothing else. The list
+// shows once it is filled, as any program fills a long list: a visible one
+// recomputes its scroll bars at every row.
 double FloorMs(const CString& strFolder)
 {
     double dStart = NowMs();
     HWND hWnd = ::CreateWindowExW(0, L"Static", L"floor", WS_POPUP | WS_VISIBLE, 0, 0, 480, 390, nullptr, nullptr,
                                   nullptr, nullptr);
-    HWND hList = ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 480, 300, hWnd,
+    HWND hList = ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, 0, 0, 480, 300, hWnd,
                                    nullptr, nullptr, nullptr);
     LVCOLUMNW column = {};
     column.mask = LVCF_WIDTH;
@@ -65,6 +67,7 @@ double FloorMs(const CString& strFolder)
         ListView_InsertItem(hList, &item);
     }
     if (hFind != INVALID_HANDLE_VALUE) ::FindClose(hFind);
+    ::ShowWindow(hList, SW_SHOW);
     double dMs = NowMs() - dStart;
     ::DestroyWindow(hWnd);
     return dMs;

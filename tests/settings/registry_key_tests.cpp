@@ -28,6 +28,24 @@ TEST_F(RegistryKeyTest, StringRoundTripStoresTerminatorAndCreatesOnlyWhenAsked)
     EXPECT_EQ(CString(L"text"), text);
 }
 
+TEST_F(RegistryKeyTest, WriteStringsStoresEveryValueInOneOpeningAndCreatesOnlyWhenAsked)
+{
+    const std::vector<RegistryString> values = { { L"1", L"First" }, { L"2", L"" }, { L"3", L"Third one" } };
+    EXPECT_EQ(-1, m_key.WriteStrings(L"List", values, FALSE));
+    EXPECT_FALSE(m_test.Exists(L"List"));
+
+    EXPECT_EQ(0, m_key.WriteStrings(L"List", values, TRUE));
+    EXPECT_EQ(3u, m_test.ValueCount(L"List"));
+    for (const RegistryString& value : values) {
+        DWORD dwType = 0;
+        std::vector<BYTE> stored = m_test.GetValue(L"List", value.m_strName, &dwType);
+        EXPECT_EQ(static_cast<DWORD>(REG_SZ), dwType);
+        EXPECT_EQ((value.m_strText.GetLength() + 1) * sizeof(wchar_t), stored.size());
+        EXPECT_EQ(value.m_strText, m_test.GetString(L"List", value.m_strName));
+    }
+    EXPECT_EQ(0, m_key.WriteStrings(L"List", {}, FALSE));
+}
+
 TEST_F(RegistryKeyTest, ReadStringOfMissingValueOrKeyFailsEmpty)
 {
     CString text(L"stale");
@@ -146,6 +164,7 @@ TEST_F(RegistryKeyTest, PathOfMaxPathCharactersAddressesNoKeyAtAll)
     EXPECT_EQ(-1, key.WriteString(nullptr, L"V", L"lost", TRUE));
     EXPECT_EQ(-1, key.WriteDword(nullptr, L"N", 1, TRUE));
     EXPECT_EQ(-1, key.WriteString(L"Sub", L"V", L"lost", TRUE));
+    EXPECT_EQ(-1, key.WriteStrings(nullptr, { { L"V", L"lost" } }, TRUE));
     EXPECT_EQ(0, key.KeyExists(nullptr));
     CString text;
     EXPECT_EQ(-1, key.ReadString(nullptr, L"V", text));
