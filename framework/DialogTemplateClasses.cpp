@@ -1,4 +1,5 @@
 #include "framework/DialogTemplateClasses.h"
+#include <string>
 
 namespace {
 // Reads a template front to back and never past its end: any read that
@@ -13,8 +14,7 @@ public:
     DWORD Dword() { return Bytes(4); }
     void Skip(DWORD cb)
     {
-        if (!Fits(cb)) return;
-        m_cbAt += cb;
+        if (Fits(cb)) m_cbAt += cb;
     }
     void AlignToDword() { Skip((4 - m_cbAt % 4) % 4); }
 
@@ -28,26 +28,26 @@ public:
             WORD wOrdinal = Word();
             return wOrdinal >= 0x80 && wOrdinal <= 0x85;
         }
-        wchar_t szName[16] = { static_cast<wchar_t>(wFirst) };
-        size_t nLength = 1;
-        for (WORD w = Word(); w != 0 && !m_bFailed; w = Word())
-            if (nLength < 15) szName[nLength++] = static_cast<wchar_t>(w); else nLength = 16;
-        return nLength < 16 && IsSystemClassName(szName);
+        std::wstring strName = static_cast<wchar_t>(wFirst) + RestOfString();
+        return !m_bFailed && IsSystemClassName(strName.c_str());
     }
     // Skips a name or an ordinal (a menu or a title).
     void SkipNameOrOrdinal()
     {
         WORD wFirst = Word();
         if (wFirst == 0xFFFF) Word();
-        else
-            while (wFirst != 0 && !m_bFailed) wFirst = Word();
+        else if (wFirst != 0) RestOfString();
     }
-    void SkipString()
-    {
-        while (Word() != 0 && !m_bFailed) {}
-    }
+    void SkipString() { RestOfString(); }
 
 private:
+    // The characters up to the terminator, which is read too.
+    std::wstring RestOfString()
+    {
+        std::wstring str;
+        for (WORD w = Word(); w != 0 && !m_bFailed; w = Word()) str += static_cast<wchar_t>(w);
+        return str;
+    }
     static bool IsSystemClassName(const wchar_t* pszName)
     {
         static const wchar_t* const kNames[] = { L"Button", L"Edit", L"Static", L"ListBox", L"ScrollBar", L"ComboBox" };

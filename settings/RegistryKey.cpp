@@ -85,25 +85,10 @@ int RegistryKey::ReadString(const wchar_t* pszSubKey, const wchar_t* pszValueNam
     return result;
 }
 
-namespace {
-bool SetStringValue(HKEY hKey, const wchar_t* pszValueName, const wchar_t* pszText)
-{
-    const wchar_t* text = pszText ? pszText : L"";
-    DWORD cbText = static_cast<DWORD>((std::wcslen(text) + 1) * sizeof(wchar_t));
-    return ::RegSetValueExW(hKey, pszValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), cbText) ==
-           ERROR_SUCCESS;
-}
-}
-
 int RegistryKey::WriteString(const wchar_t* pszSubKey, const wchar_t* pszValueName, const wchar_t* pszText,
                              BOOL bCreate)
 {
-    HKEY hKey = OpenKey(pszSubKey, KEY_WRITE, bCreate);
-    if (!hKey) return -1;
-    bool bStored = SetStringValue(hKey, pszValueName, pszText);
-    ::RegFlushKey(hKey);
-    CloseKey(hKey);
-    return bStored ? 0 : -1;
+    return WriteStrings(pszSubKey, { { CString(pszValueName), CString(pszText) } }, bCreate);
 }
 
 int RegistryKey::WriteStrings(const wchar_t* pszSubKey, const std::vector<RegistryString>& values, BOOL bCreate)
@@ -111,8 +96,12 @@ int RegistryKey::WriteStrings(const wchar_t* pszSubKey, const std::vector<Regist
     HKEY hKey = OpenKey(pszSubKey, KEY_WRITE, bCreate);
     if (!hKey) return -1;
     bool bAllStored = true;
-    for (const RegistryString& value : values)
-        bAllStored = SetStringValue(hKey, value.m_strName, value.m_strText) && bAllStored;
+    for (const RegistryString& value : values) {
+        const CString& text = value.m_strText;
+        DWORD cbText = static_cast<DWORD>((text.GetLength() + 1) * sizeof(wchar_t));
+        bAllStored = ::RegSetValueExW(hKey, value.m_strName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.GetString()),
+                                      cbText) == ERROR_SUCCESS && bAllStored;
+    }
     ::RegFlushKey(hKey);
     CloseKey(hKey);
     return bAllStored ? 0 : -1;

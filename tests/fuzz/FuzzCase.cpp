@@ -1,4 +1,5 @@
 #include "tests/fuzz/FuzzCase.h"
+#include "tests/support/Printers.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -39,14 +40,6 @@ CString TitleOf(const CString& strPath)
     CString strName = strPath.Mid(strPath.ReverseFind(L'\\') + 1);
     int nDot = strName.ReverseFind(L'.');
     return nDot < 0 ? strName : strName.Left(nDot);
-}
-
-std::string Utf8(const wchar_t* pszText)
-{
-    int nBytes = ::WideCharToMultiByte(CP_UTF8, 0, pszText, -1, nullptr, 0, nullptr, nullptr);
-    std::string text(nBytes > 0 ? nBytes - 1 : 0, '\0');
-    if (nBytes > 1) ::WideCharToMultiByte(CP_UTF8, 0, pszText, -1, &text[0], nBytes, nullptr, nullptr);
-    return text;
 }
 
 // Long names are cut short in messages.

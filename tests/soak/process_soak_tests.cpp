@@ -5,6 +5,7 @@
 #include "tests/support/HangWatchdog.h"
 #include "tests/soak/ResourceWatch.h"
 #include "tests/support/RunEnvironment.h"
+#include "tests/support/Printers.h"
 #include "tests/support/ScreenSaverProcess.h"
 #include "tests/support/SystemInput.h"
 #include <gtest/gtest.h>
@@ -74,9 +75,7 @@ std::string FindLeftovers(DWORD dwProcessId, ULONGLONG ullLaunched)
     PROCESSENTRY32W entry = { sizeof(entry) };
     for (BOOL bMore = ::Process32FirstW(hSnapshot, &entry); bMore; bMore = ::Process32NextW(hSnapshot, &entry)) {
         if (!IsLeftover(entry, dwProcessId, ullLaunched)) continue;
-        char szName[MAX_PATH] = {};
-        ::WideCharToMultiByte(CP_UTF8, 0, entry.szExeFile, -1, szName, MAX_PATH, nullptr, nullptr);
-        strLeft += std::string(szName) + " (" + std::to_string(entry.th32ProcessID) + ", " +
+        strLeft += Utf8(entry.szExeFile) + " (" + std::to_string(entry.th32ProcessID) + ", " +
                    std::to_string(entry.th32ParentProcessID) + ") ";
     }
     ::CloseHandle(hSnapshot);

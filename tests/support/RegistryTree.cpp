@@ -1,4 +1,5 @@
 #include "tests/support/RegistryTree.h"
+#include "tests/support/Printers.h"
 
 namespace {
 void ReadValues(HKEY hKey, DWORD cchMaxName, DWORD cbMaxData, RegistryTree& tree)
@@ -35,14 +36,6 @@ void WriteValues(HKEY hKey, const RegistryTree& tree)
                          static_cast<DWORD>(entry.second.m_data.size()));
 }
 
-std::string Utf8(const std::wstring& text)
-{
-    int nBytes = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string result(nBytes > 0 ? nBytes - 1 : 0, '\0');
-    if (nBytes > 1) ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &result[0], nBytes, nullptr, nullptr);
-    return result;
-}
-
 std::string Describe(const RegistryTree::Value* pValue)
 {
     if (!pValue) return "missing";
@@ -70,7 +63,7 @@ std::vector<std::wstring> AllNames(const std::map<std::wstring, T>& a, const std
 
 std::string DifferenceBelow(const std::wstring& strWhere, const RegistryTree& expected, const RegistryTree& actual)
 {
-    const std::string where = Utf8(strWhere);
+    const std::string where = Utf8(strWhere.c_str());
     if (expected.m_bExists != actual.m_bExists)
         return (where.empty() ? "the key" : where) + (expected.m_bExists ? ": missing" : ": not expected");
     for (const std::wstring& name : AllNames(expected.m_values, actual.m_values)) {
@@ -81,7 +74,7 @@ std::string DifferenceBelow(const std::wstring& strWhere, const RegistryTree& ex
         if (pExpected && pActual && pExpected->m_dwType == pActual->m_dwType &&
             pExpected->m_data.size() == pActual->m_data.size())
             detail += " (other bytes)";
-        return where + "\\" + Utf8(name) + ": " + detail;
+        return where + "\\" + Utf8(name.c_str()) + ": " + detail;
     }
     static const RegistryTree kMissing;
     for (const std::wstring& name : AllNames(expected.m_subKeys, actual.m_subKeys)) {
