@@ -1,13 +1,34 @@
 #include "player/MmTimer.h"
 #include <mmsystem.h>
+#include <set>
 
 namespace {
-volatile LONG g_nPosts = 0;
+// The windows the callbacks may still post to, and the count of their posts.
+// A callback posts under the lock, so once a window is taken out no
+// callback is left halfway through a post to it.
+struct TimerWindows {
+    TimerWindows() { ::InitializeCriticalSection(&m_lock); }
+    CRITICAL_SECTION m_lock;
+    std::set<HWND> m_windows;
+    volatile LONG m_nPosts = 0;
+};
+
+TimerWindows& Windows()
+{
+    static TimerWindows s_windows;
+    return s_windows;
+}
 
 void CALLBACK TimerProc(UINT uTimerID, UINT, DWORD_PTR dwUser, DWORD_PTR, DWORD_PTR)
 {
-    ::PostMessageW(reinterpret_cast<HWND>(dwUser), WM_APP_MMTIMER, uTimerID, 0);
-    ::InterlockedIncrement(&g_nPosts);
+    TimerWindows& windows = Windows();
+    HWND hWnd = reinterpret_cast<HWND>(dwUser);
+    ::EnterCriticalSection(&windows.m_lock);
+    if (windows.m_windows.count(hWnd)) {
+        ::PostMessageW(hWnd, WM_APP_MMTIMER, uTimerID, 0);
+        ::InterlockedIncrement(&windows.m_nPosts);
+    }
+    ::LeaveCriticalSection(&windows.m_lock);
 }
 }
 
@@ -16,6 +37,10 @@ void CALLBACK TimerProc(UINT uTimerID, UINT, DWORD_PTR dwUser, DWORD_PTR, DWORD_
 // silence a later one that gets the same identifier).
 UINT SetOneShotTimer(UINT nDelayMs, HWND hWndNotify)
 {
+    TimerWindows& windows = Windows();
+    ::EnterCriticalSection(&windows.m_lock);
+    windows.m_windows.insert(hWndNotify);
+    ::LeaveCriticalSection(&windows.m_lock);
     return ::timeSetEvent(nDelayMs, 1, TimerProc, reinterpret_cast<DWORD_PTR>(hWndNotify),
                           TIME_ONESHOT | TIME_CALLBACK_FUNCTION | TIME_KILL_SYNCHRONOUS);
 }
@@ -27,4 +52,12 @@ void KillOneShotTimer(UINT& nTimerID)
     nTimerID = 0;
 }
 
-LONG CountTimerPosts() { return ::InterlockedCompareExchange(&g_nPosts, 0, 0); }
+void EndTimerPosts(HWND hWnd)
+{
+    TimerWindows& windows = Windows();
+    ::EnterCriticalSection(&windows.m_lock);
+    windows.m_windows.erase(hWnd);
+    ::LeaveCriticalSection(&windows.m_lock);
+}
+
+LONG CountTimerPosts() { return ::InterlockedCompareExchange(&Windows().m_nPosts, 0, 0); }

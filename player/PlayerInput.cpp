@@ -130,6 +130,7 @@ void PlayerDialog::OnDestroy()
     KillOneShotTimer(m_idStandbyTimer);
     KillOneShotTimer(m_idHibernateTimer);
     KillOneShotTimer(m_idCaptureTimer);
+    EndTimerPosts(m_hWnd);
     ::KillTimer(m_hWnd, ID_TIMER_CODECSKIP);
     if (!m_bPowerExpired) {
         m_nPowerAction = 0;

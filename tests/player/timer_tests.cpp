@@ -37,3 +37,20 @@ TEST_F(OneShotTimerTest, TimersKilledBeforeTheyFiredSilenceNoLaterTimer)
     }
     for (int i = 0; i < 20; ++i) EXPECT_TRUE(FiresOnce()) << i;
 }
+
+// A timer that fires as the window goes, after the kill can no longer reach
+// it, must not post to the window once it has ended the posts.
+TEST_F(OneShotTimerTest, NoTimerPostsToAWindowThatEndedItsPosts)
+{
+    for (int i = 0; i < 200; ++i) {
+        UINT nTimerID = SetOneShotTimer(1, m_hWnd);
+        ASSERT_NE(0u, nTimerID);
+        ::Sleep(static_cast<DWORD>(i % 3));
+        KillOneShotTimer(nTimerID);
+        EndTimerPosts(m_hWnd);
+        const LONG nEnded = CountTimerPosts();
+        ::Sleep(5);
+        EXPECT_EQ(nEnded, CountTimerPosts()) << i;
+    }
+    EXPECT_TRUE(FiresOnce());
+}
