@@ -102,12 +102,15 @@ void RefreshMovieList(const CString& strContentRoot, const CString& strFolderPat
     // "FileCount" is only written along with an entry: with nothing to store
     // the old list stays as it was.
     if (titles.empty()) return;
-    RegistryKey key(keyPath, HKEY_CURRENT_USER);
+    // Only what differs from the stored bytes is written, so an unchanged
+    // folder costs no write at all and the key ends as a full rewrite leaves it.
     std::vector<RegistryString> changed;
     for (size_t i = 0; i < titles.size(); ++i) {
         int position = static_cast<int>(i) + 1;
         if (!stored.HoldsExactly(position, titles[i])) changed.push_back({ PositionValueName(position), titles[i] });
     }
+    DWORD count = static_cast<DWORD>(titles.size());
+    RegistryKey key(keyPath, HKEY_CURRENT_USER);
     if (!changed.empty()) key.WriteStrings(nullptr, changed, TRUE);
-    key.WriteDword(nullptr, L"FileCount", static_cast<DWORD>(titles.size()), TRUE);
+    if (!stored.HoldsCount(count)) key.WriteDword(nullptr, L"FileCount", count, TRUE);
 }
