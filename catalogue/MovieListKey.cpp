@@ -66,7 +66,7 @@ StoredMovieList::StoredMovieList(const CString& strKeyPath)
         StoredEntry entry;
         entry.m_strText = TextFromValueBytes(value.m_data.data(), static_cast<DWORD>(value.m_data.size()));
         entry.m_bExactText = IsExactString(value, entry.m_strText);
-        m_entries[position] = entry;
+        m_entries[position] = std::move(entry);
     }
 }
 
