@@ -55,6 +55,8 @@ void RunInTurns(const char* pszTitle, std::vector<Program>& programs, int nRuns)
         std::printf("%-44s %10.1f %8.2f\n", program.pszName, dMs, dMs / dBase);
         ReportFigure(program.pszKey, dMs);
     }
+    // A later round that fails leaves this one's figures.
+    std::fflush(stdout);
 }
 
 // A folder of nMovies whose first movie plays (a copy of the test movie) and
