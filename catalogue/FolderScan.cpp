@@ -21,13 +21,14 @@ MovieFolderScan::MovieFolderScan(const CString& strFolder)
         file.m_strTitle = FileTitle(name);
         file.m_strLowerTitle = LowerText(file.m_strTitle);
         file.m_bSystem = entry.IsSystem() != FALSE;
-        m_firstByTitle.emplace(file.m_strLowerTitle.GetString(), m_files.size());
-        m_files.push_back(file);
+        m_files.push_back(std::move(file));
     });
+    // Indexed once the list is complete, so that the views stay valid.
+    for (size_t i = 0; i < m_files.size(); ++i) m_firstByTitle.emplace(TitleView(m_files[i].m_strLowerTitle), i);
 }
 
 const MovieFile* MovieFolderScan::FirstWithLowerTitle(const CString& strLowerTitle) const
 {
-    auto found = m_firstByTitle.find(strLowerTitle.GetString());
+    auto found = m_firstByTitle.find(TitleView(strLowerTitle));
     return found == m_firstByTitle.end() ? nullptr : &m_files[found->second];
 }

@@ -2,7 +2,7 @@
 #pragma once
 #include "framework/Afx.h"
 #include <functional>
-#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -10,6 +10,12 @@
 // order, "." and ".." left out. A pattern that matches nothing (or a folder
 // that cannot be listed) visits nothing.
 void ForEachEntry(const CString& strPattern, const std::function<void(const CFileFind&)>& visit);
+
+// The text of a string, without a copy.
+inline std::wstring_view TitleView(const CString& strText)
+{
+    return std::wstring_view(strText.GetString(), static_cast<size_t>(strText.GetLength()));
+}
 
 struct MovieFile {
     CString m_strName;        // as the file system spells it
@@ -23,6 +29,9 @@ struct MovieFile {
 class MovieFolderScan {
 public:
     explicit MovieFolderScan(const CString& strFolder);
+    // The index views the files' own strings: a copy would view the original's.
+    MovieFolderScan(const MovieFolderScan&) = delete;
+    MovieFolderScan& operator=(const MovieFolderScan&) = delete;
 
     const std::vector<MovieFile>& Files() const { return m_files; }
     // The first file in enumeration order with this lowercased title, or null.
@@ -30,5 +39,6 @@ public:
 
 private:
     std::vector<MovieFile> m_files;
-    std::unordered_map<std::wstring, size_t> m_firstByTitle;
+    // Views of the files' own lowercased titles: a long folder costs no copy.
+    std::unordered_map<std::wstring_view, size_t> m_firstByTitle;
 };

@@ -5,6 +5,7 @@
 #include "settings/RegistryKey.h"
 #include "settings/SettingsRecord.h"
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -41,20 +42,21 @@ std::vector<CString> RefreshedTitles(const StoredMovieList& stored, const MovieF
 {
     int nCount = stored.KeyExists() ? stored.FileCount() : 0;
     std::vector<CString> titles;
-    std::unordered_set<std::wstring> listed;
+    // Views of the scan's own titles, which outlive this function's work.
+    std::unordered_set<std::wstring_view> listed;
     for (const auto& entry : stored.Entries()) {
         if (entry.first > nCount) break;
-        CString lower = LowerText(entry.second.m_strText);
-        if (!scan.FirstWithLowerTitle(lower)) continue;
-        titles.push_back(lower);
-        listed.insert(lower.GetString());
+        const MovieFile* file = scan.FirstWithLowerTitle(LowerText(entry.second.m_strText));
+        if (!file) continue;
+        titles.push_back(file->m_strLowerTitle);
+        listed.insert(TitleView(file->m_strLowerTitle));
     }
     for (const MovieFile& file : scan.Files()) {
-        if (listed.count(file.m_strLowerTitle.GetString())) continue;
+        if (listed.count(TitleView(file.m_strLowerTitle))) continue;
         titles.push_back(file.m_strLowerTitle);
         // A title appended within the first nCount positions is compared with
         // later files; one appended beyond them is not.
-        if (static_cast<long long>(titles.size()) <= nCount) listed.insert(file.m_strLowerTitle.GetString());
+        if (static_cast<long long>(titles.size()) <= nCount) listed.insert(TitleView(file.m_strLowerTitle));
     }
     return titles;
 }
@@ -102,12 +104,15 @@ void RefreshMovieList(const CString& strContentRoot, const CString& strFolderPat
     // "FileCount" is only written along with an entry: with nothing to store
     // the old list stays as it was.
     if (titles.empty()) return;
-    RegistryKey key(keyPath, HKEY_CURRENT_USER);
+    // Only what differs from the stored bytes is written, so an unchanged
+    // folder costs no write at all and the key ends as a full rewrite leaves it.
     std::vector<RegistryString> changed;
     for (size_t i = 0; i < titles.size(); ++i) {
         int position = static_cast<int>(i) + 1;
         if (!stored.HoldsExactly(position, titles[i])) changed.push_back({ PositionValueName(position), titles[i] });
     }
+    DWORD count = static_cast<DWORD>(titles.size());
+    RegistryKey key(keyPath, HKEY_CURRENT_USER);
     if (!changed.empty()) key.WriteStrings(nullptr, changed, TRUE);
-    key.WriteDword(nullptr, L"FileCount", static_cast<DWORD>(titles.size()), TRUE);
+    if (!stored.HoldsCount(count)) key.WriteDword(nullptr, L"FileCount", count, TRUE);
 }

@@ -1,7 +1,7 @@
 #include "catalogue/MovieListKey.h"
-#include "settings/RegistryKey.h"
 #include "settings/SettingsRecord.h"
 #include <climits>
+#include <cstring>
 #include <cwchar>
 
 CString MovieListKeyName(const CString& strContentRoot, const CString& strFolderPath)
@@ -58,17 +58,31 @@ StoredMovieList::StoredMovieList(const CString& strKeyPath)
     std::vector<RegistryValue> values;
     m_bKeyExists = key.ReadAllValues(nullptr, values) == 0;
     if (!m_bKeyExists) return;
-    DWORD count = 0;
-    key.ReadDword(nullptr, L"FileCount", count);
-    m_nFileCount = static_cast<int>(count);
     for (const RegistryValue& value : values) {
+        // Value names are matched without regard to case, as the registry does.
+        if (value.m_strName.CompareNoCase(L"FileCount") == 0) ReadCount(value);
         int position = PositionOfName(value.m_strName);
         if (!position) continue;
         StoredEntry entry;
         entry.m_strText = TextFromValueBytes(value.m_data.data(), static_cast<DWORD>(value.m_data.size()));
         entry.m_bExactText = IsExactString(value, entry.m_strText);
-        m_entries[position] = entry;
+        m_entries[position] = std::move(entry);
     }
+}
+
+// As ReadDword reads it: up to four bytes of any type over a zero, and a
+// longer value not at all.
+void StoredMovieList::ReadCount(const RegistryValue& value)
+{
+    DWORD count = 0;
+    if (value.m_data.size() <= sizeof(count)) std::memcpy(&count, value.m_data.data(), value.m_data.size());
+    m_nFileCount = static_cast<int>(count);
+    m_bExactCount = value.m_dwType == REG_DWORD && value.m_data.size() == sizeof(count);
+}
+
+bool StoredMovieList::HoldsCount(DWORD dwCount) const
+{
+    return m_bExactCount && static_cast<DWORD>(m_nFileCount) == dwCount;
 }
 
 bool StoredMovieList::HoldsExactly(int nPosition, const CString& strText) const

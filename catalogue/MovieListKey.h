@@ -1,6 +1,7 @@
 // Where a movie folder's stored play order lives, and one read of it.
 #pragma once
 #include "framework/Afx.h"
+#include "settings/RegistryKey.h"
 #include <map>
 
 // The folder path with every occurrence of content root + "\" removed.
@@ -21,7 +22,8 @@ struct StoredEntry {
 
 // A folder's list key read in one pass: "FileCount" and every value whose
 // name is a list position. Positions are known from the values the key
-// really holds, so a count of any size costs nothing beyond them.
+// really holds, so a count of any size costs nothing beyond them; the count
+// comes from the same pass, so the key is opened once.
 class StoredMovieList {
 public:
     explicit StoredMovieList(const CString& strKeyPath);
@@ -33,9 +35,14 @@ public:
     const std::map<int, StoredEntry>& Entries() const { return m_entries; }
     // True when the position already holds exactly what WriteString would store.
     bool HoldsExactly(int nPosition, const CString& strText) const;
+    // True when "FileCount" already holds exactly what WriteDword would store.
+    bool HoldsCount(DWORD dwCount) const;
 
 private:
+    void ReadCount(const RegistryValue& value);
+
     bool m_bKeyExists = false;
     int m_nFileCount = 0;
+    bool m_bExactCount = false;  // a REG_DWORD of four bytes
     std::map<int, StoredEntry> m_entries;
 };

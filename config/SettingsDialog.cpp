@@ -22,6 +22,7 @@ SettingsDialog::SettingsDialog(CWnd* pParent)
       m_bWideTitles(FALSE), m_nSampleWidth(0), m_nListWidth(0), m_nWideWidth(0), m_nCodecState(0),
       m_dwExecutionState(0), m_rcWindow(), m_hIcon(nullptr), m_pPowerPlatform(&SystemPowerPlatform()), m_viewMovies(m_listMovies)
 {
+    m_wndPreview.DeferHosting();
 }
 
 SettingsDialog::~SettingsDialog() = default;
@@ -102,7 +103,7 @@ BOOL SettingsDialog::OnInitDialog()
     UpdateMoveButtons();
     UpdatePlayAllCheck();
     UpdatePlayButtons();
-    PreviewSelectedMovie(m_strFolderPath);
+    PostMessage(WM_APP_SHOWPREVIEW);
     GetWindowRect(&m_rcWindow);
     return TRUE;
 }

@@ -14,6 +14,7 @@
 
 class PowerPlatform;
 
+#define WM_APP_SHOWPREVIEW  (WM_APP + 150)
 #define WM_APP_NOCODEC      (WM_APP + 250)
 #define WM_APP_MEDIAENDED   (WM_APP + 350)
 
@@ -105,6 +106,7 @@ protected:
     void OnPlayAllClicked();
 
     // The preview.
+    void OnShowPreview();
     void PreviewSelectedMovie(const CString& strFolderPath);
     void ShowNoFilePicture();
     void PutPreviewVolume();

@@ -11,6 +11,18 @@
 #include <commctrl.h>
 #include <wtsapi32.h>
 
+// The preview starts once the dialog is on the screen: its control loads COM
+// and the media libraries, and its first movie opens a media graph. A modal
+// dialog's loop shows the dialog only when no message waits, so this shows
+// and paints it first, as the loop would.
+void SettingsDialog::OnShowPreview()
+{
+    if (!::IsWindowVisible(m_hWnd)) ShowWindow(SW_SHOWNORMAL);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    m_wndPreview.HostControl();
+    PreviewSelectedMovie(m_strFolderPath);
+}
+
 void SettingsDialog::PreviewSelectedMovie(const CString& strFolderPath)
 {
     if (GetMovieCount() == 0) {
@@ -181,6 +193,9 @@ LRESULT SettingsDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_WTSSESSION_CHANGE:
         if (wParam == WTS_SESSION_LOCK) OnLockSession();
+        break;
+    case WM_APP_SHOWPREVIEW:
+        OnShowPreview();
         break;
     case WM_APP_NOCODEC:
         OnNoCodec();

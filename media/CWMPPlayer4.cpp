@@ -7,15 +7,33 @@ BOOL CWMPPlayer4::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
     HWND hPlaceholder = pParent ? ::GetDlgItem(pParent->m_hWnd, (int)nID) : nullptr;
     if (!hPlaceholder) return FALSE;
+    m_pHostParent = pParent;
+    if (!m_bDeferHosting && HostInPlaceOf(hPlaceholder)) return TRUE;
+    return SubclassWindow(hPlaceholder);
+}
+
+BOOL CWMPPlayer4::HostControl()
+{
+    if (GetControlUnknown()) return TRUE;
+    if (!m_hWnd || !m_pHostParent) return FALSE;
+    HWND hPlaceholder = UnsubclassWindow();
+    if (HostInPlaceOf(hPlaceholder)) return TRUE;
+    SubclassWindow(hPlaceholder);
+    return FALSE;
+}
+
+BOOL CWMPPlayer4::HostInPlaceOf(HWND hPlaceholder)
+{
     RECT rc;
     ::GetWindowRect(hPlaceholder, &rc);
-    ::MapWindowPoints(nullptr, pParent->m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    ::MapWindowPoints(nullptr, m_pHostParent->m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
     DWORD dwStyle = (DWORD)::GetWindowLongPtrW(hPlaceholder, GWL_STYLE);
+    UINT nID = (UINT)::GetDlgCtrlID(hPlaceholder);
 
     IUnknown* pObject = CreateMediaObject();
-    BOOL bHosted = pObject && CreateControl(pObject, dwStyle, rc, pParent, nID);
+    BOOL bHosted = pObject && CreateControl(pObject, dwStyle, rc, m_pHostParent, nID);
     if (pObject) pObject->Release();
-    if (!bHosted) return CWnd::SubclassDlgItem(nID, pParent);
+    if (!bHosted) return FALSE;
     // The control takes the placeholder's place in the tab and z order.
     ::SetWindowPos(m_hWnd, hPlaceholder, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::DestroyWindow(hPlaceholder);

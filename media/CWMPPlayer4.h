@@ -9,6 +9,12 @@
 
 class CWMPPlayer4 : public CWnd {
 public:
+    // Binding then keeps the placeholder until HostControl: creating the
+    // control loads COM and the media libraries, which a dialog may rather
+    // do once it is on the screen.
+    void DeferHosting() { m_bDeferHosting = TRUE; }
+    // Puts the control in place of the bound placeholder; TRUE once hosted.
+    BOOL HostControl();
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent) override;
 
     void put_URL(LPCTSTR newValue);
@@ -20,5 +26,9 @@ public:
     long get_playState();
 
 private:
+    BOOL HostInPlaceOf(HWND hPlaceholder);
     HRESULT InvokeHelper(DISPID dispid, WORD wFlags, VARTYPE vtRet, void* pvRet, const char* pbParamInfo, ...);
+
+    BOOL m_bDeferHosting = FALSE;
+    CWnd* m_pHostParent = nullptr;
 };

@@ -19,6 +19,32 @@ HWND WaitForCover(const ScreenSaverProcess& process, DWORD dwTimeoutMs)
     return hWnd && CoversScreen(hWnd) ? hWnd : nullptr;
 }
 
+namespace {
+bool ShowsPicture()
+{
+    HDC hScreen = ::GetDC(nullptr);
+    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    bool bPicture = false;
+    for (int i = 1; i <= 3 && !bPicture; ++i) {
+        COLORREF colour = ::GetPixel(hScreen, cx * i / 4, cy / 2);
+        bPicture = colour != CLR_INVALID && colour != RGB(0, 0, 0);
+    }
+    ::ReleaseDC(nullptr, hScreen);
+    return bPicture;
+}
+}
+
+HWND WaitForPicture(const ScreenSaverProcess& process, DWORD dwTimeoutMs)
+{
+    double dStart = NowMs();
+    HWND hWnd = WaitForCover(process, dwTimeoutMs);
+    while (hWnd && !ShowsPicture()) {
+        if (NowMs() - dStart >= dwTimeoutMs) return nullptr;
+        ::Sleep(1);
+    }
+    return hWnd;
+}
+
 void SendMoves(std::initializer_list<POINT> points)
 {
     std::vector<INPUT> inputs;
@@ -37,4 +63,19 @@ void CloseAndWait(const ScreenSaverProcess& process, HWND hWnd)
 {
     if (hWnd) ::PostMessageW(hWnd, WM_CLOSE, 0, 0);
     process.WaitForExit(15000);
+}
+
+double TimeStart(const wchar_t* pszArguments, const wchar_t* pszExe,
+                 const std::function<HWND(const ScreenSaverProcess&)>& waitForShown)
+{
+    // After a program ends, Wine goes on tearing down its windows and process
+    // for a while; the next start waits that out.
+    const DWORD kSettleMs = 300;
+    double dStart = NowMs();
+    ScreenSaverProcess process(pszArguments, pszExe);
+    HWND hWnd = waitForShown(process);
+    double dMs = NowMs() - dStart;
+    CloseAndWait(process, hWnd);
+    ::Sleep(kSettleMs);
+    return hWnd ? dMs : -1;
 }

@@ -5,6 +5,7 @@
 #include "catalogue/StoredMovieLookup.h"
 #include "settings/RegistryKey.h"
 #include "tests/catalogue/CatalogueFixture.h"
+#include "tests/support/RegistryCallCounter.h"
 #include <random>
 
 // The list operations read the key and the folder once; the plain algorithm
@@ -117,7 +118,14 @@ protected:
         CString key = ListSubKey(m_strFolder);
         for (int i = 1; i <= 8; ++i)
             if (Below(4)) m_product.SetString(key, PositionValueName(i), kTitles[Below(10)]);
-        if (Below(6)) m_product.SetDword(key, L"FileCount", static_cast<DWORD>(Below(11)));
+        DWORD count = static_cast<DWORD>(Below(11));
+        int form = Below(12);
+        // Mostly a number; now and then a count of another type or size,
+        // which a refresh must replace even where its number is right.
+        if (form > 3) m_product.SetDword(key, L"FileCount", count);
+        else if (form == 3) m_product.SetValue(key, L"FileCount", REG_BINARY, &count, sizeof(count));
+        else if (form == 2) m_product.SetValue(key, L"FileCount", REG_DWORD, &count, 2);
+        else if (form == 1) m_product.SetString(key, L"filecount", L"3");
         else m_product.SetString(nullptr, L"Other", L"keeps the product key");
     }
 
@@ -157,6 +165,7 @@ bool SameValues(const std::vector<RegistryValue>& a, const std::vector<RegistryV
 
 TEST_F(LiteralReferenceTest, OnePassOperationsMatchThePlainAlgorithm)
 {
+    RegistryCallCounter::Install();
     for (int round = 0; round < 300; ++round) {
         RandomFolder();
         RandomList();
@@ -175,6 +184,12 @@ TEST_F(LiteralReferenceTest, OnePassOperationsMatchThePlainAlgorithm)
         RefreshMovieList(m_strRoot, m_strFolder);
         EXPECT_TRUE(SameValues(plain, Snapshot())) << "round " << round;
         EXPECT_EQ(bPlainKey, key.KeyExists(nullptr) != 0) << "round " << round;
+        // Refreshed once, the list is in line with the folder: another
+        // refresh finds nothing to write.
+        RegistryCallCounter::Reset();
+        RefreshMovieList(m_strRoot, m_strFolder);
+        EXPECT_EQ(0, RegistryCallCounter::Writes()) << "round " << round;
+        EXPECT_TRUE(SameValues(plain, Snapshot())) << "round " << round;
 
         int count = ReadCount(key);
         for (int start = 1; start <= count + 1; ++start) {

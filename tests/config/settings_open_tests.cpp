@@ -27,6 +27,24 @@ void ExpectEverythingDisabled(HWND hDlg)
     EXPECT_FALSE(IsChecked(hDlg, IDC_PLAY_ALL));
 }
 
+// Makes the preview's doubles, noting whether a window of this thread was on
+// the screen when the control was made.
+MediaObjectFactory g_pfnDoubles = nullptr;
+bool g_bShownAtHosting = false;
+
+BOOL CALLBACK NoteShown(HWND hWnd, LPARAM)
+{
+    g_bShownAtHosting = g_bShownAtHosting || ::IsWindowVisible(hWnd);
+    return TRUE;
+}
+
+IUnknown* NoteShownAndMakeDouble()
+{
+    g_bShownAtHosting = false;
+    ::EnumThreadWindows(::GetCurrentThreadId(), NoteShown, 0);
+    return g_pfnDoubles();
+}
+
 int ListWidth(HWND hDlg)
 {
     RECT rc;
@@ -50,6 +68,7 @@ TEST_F(SettingsDialogTest, StoredSingleMovieSelectsItsFolderAndTitle)
     m_root.AddFolder(L"Lake", { L"x.wmv" });
     CString strSea = m_root.AddFolder(L"Sea", { L"a.wmv", L"b.wmv", L"c.wmv" });
     StoreChoice(strSea + L"\\b.wmv", 0);
+    g_pfnDoubles = SetMediaObjectFactory(NoteShownAndMakeDouble);
     Run([](CDialog& dlg) {
         EXPECT_EQ(CString(L"Sea"), SelectedFolder(dlg));
         std::vector<CString> items = ListItems(dlg);
@@ -66,6 +85,10 @@ TEST_F(SettingsDialogTest, StoredSingleMovieSelectsItsFolderAndTitle)
         EXPECT_TRUE(IsEnabled(dlg, IDC_PLAY));
         EXPECT_FALSE(IsEnabled(dlg, IDC_STOP));
     });
+    SetMediaObjectFactory(g_pfnDoubles);
+    // The preview's control is made, and handed the movie, once the dialog shows.
+    EXPECT_TRUE(g_bShownAtHosting);
+    EXPECT_EQ(L"put URL " + std::wstring(strSea) + L"\\b.wmv", Preview().m_calls.at(0));
 }
 
 TEST_F(SettingsDialogTest, StoredFolderOfOneMovieShowsTheBoxTickedAndDisabled)

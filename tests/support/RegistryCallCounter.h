@@ -8,5 +8,8 @@ public:
     // Patches the program's import table once; later calls do nothing.
     static void Install();
     static long Calls();
+    // The calls among them that may change the registry: values set, keys
+    // created, flushes.
+    static long Writes();
     static void Reset();
 };

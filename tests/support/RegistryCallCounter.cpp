@@ -1,12 +1,20 @@
-#include "bench/catalogue/RegistryCallCounter.h"
+#include "tests/support/RegistryCallCounter.h"
 #include <cstring>
 
 namespace {
 volatile LONG g_nCalls = 0;
+volatile LONG g_nWrites = 0;
 
 LONG Count()
 {
     return ::InterlockedIncrement(&g_nCalls);
+}
+
+// A call that may change the registry: a value set, a key created, a flush.
+LONG CountWrite()
+{
+    ::InterlockedIncrement(&g_nWrites);
+    return Count();
 }
 
 // The real functions, taken from the import table before it is patched: a
@@ -26,7 +34,7 @@ LONG WINAPI OpenKey(HKEY h, LPCWSTR n, DWORD o, REGSAM s, PHKEY r) { Count(); re
 LONG WINAPI CreateKey(HKEY h, LPCWSTR n, DWORD r, LPWSTR c, DWORD o, REGSAM s, const SECURITY_ATTRIBUTES* a, PHKEY k,
                       LPDWORD d)
 {
-    Count();
+    CountWrite();
     return g_pCreateKey(h, n, r, c, o, s, const_cast<SECURITY_ATTRIBUTES*>(a), k, d);
 }
 LONG WINAPI CloseKey(HKEY h) { Count(); return g_pCloseKey(h); }
@@ -37,10 +45,10 @@ LONG WINAPI QueryValue(HKEY h, LPCWSTR n, LPDWORD r, LPDWORD t, LPBYTE d, LPDWOR
 }
 LONG WINAPI SetValue(HKEY h, LPCWSTR n, DWORD r, DWORD t, const BYTE* d, DWORD c)
 {
-    Count();
+    CountWrite();
     return g_pSetValue(h, n, r, t, d, c);
 }
-LONG WINAPI FlushKey(HKEY h) { Count(); return g_pFlushKey(h); }
+LONG WINAPI FlushKey(HKEY h) { CountWrite(); return g_pFlushKey(h); }
 LONG WINAPI QueryInfo(HKEY h, LPWSTR c, LPDWORD cc, LPDWORD r, LPDWORD sk, LPDWORD msk, LPDWORD mc, LPDWORD v, LPDWORD mvn,
                       LPDWORD mvd, LPDWORD sd, PFILETIME t)
 {
@@ -112,4 +120,10 @@ void RegistryCallCounter::Install()
 
 long RegistryCallCounter::Calls() { return g_nCalls; }
 
-void RegistryCallCounter::Reset() { g_nCalls = 0; }
+long RegistryCallCounter::Writes() { return g_nWrites; }
+
+void RegistryCallCounter::Reset()
+{
+    g_nCalls = 0;
+    g_nWrites = 0;
+}
