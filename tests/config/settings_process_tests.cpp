@@ -46,7 +46,11 @@ BOOL CALLBACK FindProcessNotice(HWND hWnd, LPARAM lParam)
     NoticeSearch& search = *reinterpret_cast<NoticeSearch*>(lParam);
     DWORD dwProcessId = 0;
     ::GetWindowThreadProcessId(hWnd, &dwProcessId);
-    if (dwProcessId != search.dwProcessId || hWnd == search.hDlg || !::IsWindowVisible(hWnd)) return TRUE;
+    wchar_t szClass[16] = {};
+    ::GetClassNameW(hWnd, szClass, 16);
+    if (dwProcessId != search.dwProcessId || hWnd == search.hDlg || !::IsWindowVisible(hWnd) ||
+        lstrcmpW(szClass, L"#32770") != 0)
+        return TRUE;
     search.hNotice = hWnd;
     return FALSE;
 }
