@@ -11,6 +11,9 @@
 
 using ::testing::ElementsAre;
 
+// A first start under emulation can be slow: the limit only guards a hang.
+const DWORD kWindowTimeout = 30000;
+
 TEST_F(SettingsDialogTest, ConfigureModeStoresTheReorderedFolderOnOk)
 {
     CString strTrio = m_root.AddFolder(L"Trio.2005", { L"A.wmv", L"B.wmv", L"C.wmv" });
@@ -18,7 +21,7 @@ TEST_F(SettingsDialogTest, ConfigureModeStoresTheReorderedFolderOnOk)
     StoreOrder(L"Trio.2005", { L"A", L"B", L"C" });
 
     ScreenSaverProcess process(L"/c");
-    HWND hDlg = process.WaitForWindow(10000);
+    HWND hDlg = process.WaitForWindow(kWindowTimeout);
     ASSERT_NE(nullptr, hDlg);
     EXPECT_EQ(CString(L"Driftreel Settings"), WindowText(hDlg));
     EXPECT_TRUE(IsChecked(hDlg, IDC_PLAY_ALL));
@@ -98,7 +101,7 @@ TEST_F(SettingsDialogTest, ConfigureModeRestoreConfirmationIsOwnedAndShows)
 {
     m_root.AddFolder(L"Sea", { L"a.wmv" });
     ScreenSaverProcess process(L"/c");
-    HWND hDlg = process.WaitForWindow(10000);
+    HWND hDlg = process.WaitForWindow(kWindowTimeout);
     ASSERT_NE(nullptr, hDlg);
     ::PostMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDC_RESTORE_DEFAULTS, BN_CLICKED),
                    (LPARAM)::GetDlgItem(hDlg, IDC_RESTORE_DEFAULTS));
