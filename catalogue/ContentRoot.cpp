@@ -15,11 +15,11 @@ CString NoFilePicturePath(const CString& strContentRoot) { return strContentRoot
 
 CString NoCodecPicturePath(const CString& strContentRoot) { return strContentRoot + L"\\ErrorNoCodec.JPG"; }
 
-std::vector<CString> ListMovieFolders(const CString& strContentRoot)
+std::vector<MovieFolder> ListMovieFolders(const CString& strContentRoot)
 {
-    std::vector<CString> titles;
-    ForEachEntry(strContentRoot + L"\\*.*", [&titles](const CFileFind& entry) {
-        if (entry.IsDirectory()) titles.push_back(FileTitle(entry.GetFileName()));
+    std::vector<MovieFolder> folders;
+    ForEachEntry(strContentRoot + L"\\*.*", [&folders](const CFileFind& entry) {
+        if (entry.IsDirectory()) folders.push_back({ FileTitle(entry.GetFileName()), entry.GetFileName() });
     });
-    return titles;
+    return folders;
 }

@@ -13,6 +13,13 @@ CString NoFilePicturePath(const CString& strContentRoot);
 // The picture the preview plays when a movie needs a missing codec.
 CString NoCodecPicturePath(const CString& strContentRoot);
 
-// Titles of the root's direct sub-folders, in enumeration order (hidden and
-// system folders included).
-std::vector<CString> ListMovieFolders(const CString& strContentRoot);
+// A movie folder: the title it is offered by ("Sea" for "Sea.2005") and
+// the real name that its path is built from.
+struct MovieFolder {
+    CString m_strTitle;
+    CString m_strName;
+};
+
+// The root's direct sub-folders, in enumeration order (hidden and system
+// folders included).
+std::vector<MovieFolder> ListMovieFolders(const CString& strContentRoot);

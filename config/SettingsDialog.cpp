@@ -134,10 +134,15 @@ void SettingsDialog::ClassifyScreen()
     m_fAspect = size.m_fAspect;
 }
 
+// Each folder is offered by its title; its item data leads to its real name.
 void SettingsDialog::FillFolderCombo()
 {
-    for (const CString& strTitle : ListMovieFolders(m_strContentRoot))
-        m_comboFolder.SendMessage(CB_ADDSTRING, 0, (LPARAM)(const wchar_t*)strTitle);
+    for (const MovieFolder& folder : ListMovieFolders(m_strContentRoot)) {
+        int nItem = (int)m_comboFolder.SendMessage(CB_ADDSTRING, 0, (LPARAM)(const wchar_t*)folder.m_strTitle);
+        if (nItem < 0) continue;
+        m_comboFolder.SendMessage(CB_SETITEMDATA, nItem, (LPARAM)m_arrFolderNames.size());
+        m_arrFolderNames.push_back(folder.m_strName);
+    }
 }
 
 void SettingsDialog::InsertMovieColumn()

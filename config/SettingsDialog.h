@@ -11,6 +11,7 @@
 #include "controls/SabrelGroupBox.h"
 #include "controls/SabrelSliderCtrl.h"
 #include "media/CWMPPlayer4.h"
+#include <vector>
 
 class PowerPlatform;
 
@@ -93,7 +94,7 @@ protected:
     // The folder, the movie and the list.
     BOOL SelectStoredFolder();
     CString GetSelectedFolderPath();
-    CString ComboItemText(int nItem);
+    CString FolderName(int nItem) const;
     BOOL SelectStoredMovie();
     CString StoredMovieTitle() const;
     void SetTitleLabel();
@@ -112,6 +113,8 @@ protected:
     void PutPreviewVolume();
     void SetVolume(int nVolume);
     void StopPreview();
+    void RewindPreview();
+    void StopAndClosePreview();
     void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar);
     void OnVolumeDown();
     void OnVolumeUp();
@@ -141,6 +144,10 @@ protected:
     DECLARE_EVENTSINK_MAP()
 
 private:
+    // The real names of the folders in the combo box; each item's data is
+    // its index here.
+    std::vector<CString> m_arrFolderNames;
+
     // The step of the volume buttons and of the slider's ticks, lines and pages.
     enum { kVolumeStep = 25 };
 

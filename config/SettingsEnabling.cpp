@@ -58,11 +58,12 @@ void SettingsDialog::UpdateVolumeButtons()
 }
 
 // The column fills the list until a title longer than 40 characters is
-// listed; from then on it is the wide width and the list scrolls.
+// listed; from then on it is the wide width and the list scrolls. The list's
+// client width, without its borders, leaves no room for an empty scroll bar.
 void SettingsDialog::UpdateColumnWidth()
 {
     RECT rcList;
-    m_listMovies.GetWindowRect(&rcList);
+    m_listMovies.GetClientRect(&rcList);
     m_nListWidth = rcList.right - rcList.left;
     int nWidth = m_bWideTitles ? m_nWideWidth : m_nListWidth;
     m_listMovies.SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LOWORD(nWidth), 0));

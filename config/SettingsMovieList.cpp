@@ -4,7 +4,6 @@
 #include "catalogue/MovieList.h"
 #include "config/TitleLabel.h"
 #include <commctrl.h>
-#include <vector>
 
 BOOL SettingsDialog::SelectStoredFolder()
 {
@@ -22,20 +21,18 @@ BOOL SettingsDialog::SelectStoredFolder()
     }
     int nFound = -1;
     for (int i = 0; i < nCount && nFound < 0; ++i)
-        if (ComboItemText(i) == strName) nFound = i;
+        if (FolderName(i) == strName) nFound = i;
     if (nFound < 0 && m_nPlayingMethod == 0) nFound = 0;
     if (nFound >= 0) m_comboFolder.SendMessage(CB_SETCURSEL, nFound);
     return TRUE;
 }
 
-// Folder names are read whole, whatever their length.
-CString SettingsDialog::ComboItemText(int nItem)
+// The real name of the folder that combo box item nItem offers by its title.
+CString SettingsDialog::FolderName(int nItem) const
 {
-    int nLength = (int)m_comboFolder.SendMessage(CB_GETLBTEXTLEN, nItem);
-    if (nLength <= 0) return CString();
-    std::vector<wchar_t> buffer(nLength + 1);
-    m_comboFolder.SendMessage(CB_GETLBTEXT, nItem, (LPARAM)buffer.data());
-    return CString(buffer.data());
+    LRESULT nIndex = m_comboFolder.SendMessage(CB_GETITEMDATA, nItem);
+    if (nIndex < 0 || (size_t)nIndex >= m_arrFolderNames.size()) return CString();
+    return m_arrFolderNames[nIndex];
 }
 
 CString SettingsDialog::GetSelectedFolderPath()
@@ -43,7 +40,7 @@ CString SettingsDialog::GetSelectedFolderPath()
     if ((int)m_comboFolder.SendMessage(CB_GETCOUNT) <= 0) return CString();
     int nSelected = (int)m_comboFolder.SendMessage(CB_GETCURSEL);
     if (nSelected == CB_ERR) return CString();
-    return m_strContentRoot + L"\\" + ComboItemText(nSelected);
+    return m_strContentRoot + L"\\" + FolderName(nSelected);
 }
 
 BOOL SettingsDialog::SelectStoredMovie()

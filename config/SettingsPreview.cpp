@@ -66,6 +66,12 @@ void SettingsDialog::PutPreviewVolume()
 void SettingsDialog::StopPreview()
 {
     if (m_wndPreview.get_playState() != kPlayStatePlaying) return;
+    RewindPreview();
+}
+
+// A closed and rewound preview waits for Play.
+void SettingsDialog::RewindPreview()
+{
     m_wndPreview.close();
     CWMPControls3(m_wndPreview.get_controls()).put_currentPosition(0.0);
     UpdatePlayButtons();
@@ -145,19 +151,26 @@ void SettingsDialog::OnPreviewPlayStateChange(long nNewState)
     if (nNewState == kPlayStateMediaEnded) PostMessage(WM_APP_MEDIAENDED);
 }
 
-void SettingsDialog::OnLockSession()
+void SettingsDialog::StopAndClosePreview()
 {
     CWMPControls3(m_wndPreview.get_controls()).stop();
     m_wndPreview.close();
+}
+
+void SettingsDialog::OnLockSession()
+{
+    StopAndClosePreview();
     m_btnPlay.EnableWindow(TRUE);
     m_btnStop.EnableWindow(FALSE);
     m_btnPlay.SetFocus();
 }
 
+// Play can start the preview again once the system stays up.
 void SettingsDialog::OnQuerySuspend()
 {
-    CWMPControls3(m_wndPreview.get_controls()).stop();
-    m_wndPreview.close();
+    StopAndClosePreview();
+    UpdatePlayButtons();
+    m_btnPlay.SetFocus();
 }
 
 void SettingsDialog::OnNoCodec()
@@ -170,10 +183,7 @@ void SettingsDialog::OnNoCodec()
 
 void SettingsDialog::OnMediaEnded()
 {
-    m_wndPreview.close();
-    CWMPControls3(m_wndPreview.get_controls()).put_currentPosition(0.0);
-    UpdatePlayButtons();
-    m_btnPlay.SetFocus();
+    RewindPreview();
 }
 
 // Session notifications are registered for this window from its creation to

@@ -17,6 +17,17 @@ const DLGTEMPLATE* FindDialogTemplate(UINT nIDTemplate, DWORD& cbTemplate)
     cbTemplate = ::SizeofResource(hRes, hResInfo);
     return hData ? static_cast<const DLGTEMPLATE*>(::LockResource(hData)) : nullptr;
 }
+
+// The window a modal dialog belongs to: its parent, or without one the
+// application's main window; a popup cannot be owned by a child window, so
+// the top-level window of either. None before a main window exists.
+HWND FindOwner(CWnd* pParentWnd)
+{
+    CWnd* pOwner = pParentWnd ? pParentWnd : AfxGetMainWnd();
+    HWND hOwner = pOwner ? pOwner->GetSafeHwnd() : nullptr;
+    while (hOwner && (::GetWindowLongW(hOwner, GWL_STYLE) & WS_CHILD)) hOwner = ::GetParent(hOwner);
+    return hOwner;
+}
 }
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
@@ -33,10 +44,11 @@ INT_PTR CDialog::DoModal()
     const DLGTEMPLATE* pTemplate = FindDialogTemplate(m_nIDTemplate, cbTemplate);
     if (!pTemplate) return -1;
     if (!AfxTemplateUsesSystemClassesOnly(pTemplate, cbTemplate)) AfxEnsureCommonControls();
+    // The system's modal loop disables the owner until the dialog ends, then
+    // enables it again and gives it back the activation.
+    HWND hOwner = FindOwner(m_pParentWnd);
     AfxHookWindowCreate(this);
-    INT_PTR nResult = ::DialogBoxIndirectParamW(AfxGetInstanceHandle(), pTemplate,
-                                                m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr,
-                                                AfxDlgProc, 0);
+    INT_PTR nResult = ::DialogBoxIndirectParamW(AfxGetInstanceHandle(), pTemplate, hOwner, AfxDlgProc, 0);
     AfxUnhookWindowCreate();
     return nResult;
 }

@@ -21,7 +21,8 @@ public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
 
     // Runs the dialog; -1 when its template is not in the resource module
-    // or the window cannot be created.
+    // or the window cannot be created. Without a parent the dialog belongs
+    // to the application's main window, which takes no input meanwhile.
     virtual INT_PTR DoModal();
     virtual BOOL OnInitDialog();
     virtual void OnOK();

@@ -209,7 +209,16 @@ BOOL PlayerDialog::OnHelpInfo(HELPINFO* pHelpInfo)
     return CDialog::OnHelpInfo(pHelpInfo);
 }
 
-BOOL PlayerDialog::OnSetCursor(CWnd*, UINT, UINT) { return ShowCursorThenDefault(*this); }
+// While the movie covers the screen the cursor stays hidden whatever
+// WM_SETCURSOR brings: under Wine it arrives in the first moments of playing,
+// before the capture keeps it away. Over a player that has ended, or that a
+// dialog of its own keeps waiting, each one shows the cursor again.
+BOOL PlayerDialog::OnSetCursor(CWnd*, UINT, UINT)
+{
+    if (!IsWindowVisible() || !IsWindowEnabled()) return ShowCursorThenDefault(*this);
+    ::SetCursor(nullptr);
+    return TRUE;
+}
 
 void PlayerDialog::OnPlayerKeyDown(short, short) { StopAndEnd(); }
 

@@ -110,11 +110,19 @@ TEST_F(MovieFolderListTest, ListsSubFolderTitlesInEnumerationOrder)
     m_temp.AddFile(L"ErrorNoFile.JPG");
     m_temp.AddFile(L"loose.wmv");
 
-    std::vector<CString> expected;
-    for (const CString& name : EnumerationOrder(m_strRoot))
-        if (::GetFileAttributesW(m_strRoot + L"\\" + name) & FILE_ATTRIBUTE_DIRECTORY) expected.push_back(FileTitle(name));
-    ASSERT_EQ(3u, expected.size());
-    EXPECT_EQ(expected, ListMovieFolders(m_strRoot));
+    std::vector<CString> expectedTitles, expectedNames, titles, names;
+    for (const CString& name : EnumerationOrder(m_strRoot)) {
+        if (!(::GetFileAttributesW(m_strRoot + L"\\" + name) & FILE_ATTRIBUTE_DIRECTORY)) continue;
+        expectedTitles.push_back(FileTitle(name));
+        expectedNames.push_back(name);
+    }
+    ASSERT_EQ(3u, expectedNames.size());
+    for (const MovieFolder& folder : ListMovieFolders(m_strRoot)) {
+        titles.push_back(folder.m_strTitle);
+        names.push_back(folder.m_strName);
+    }
+    EXPECT_EQ(expectedTitles, titles);
+    EXPECT_EQ(expectedNames, names);
     EXPECT_TRUE(ListMovieFolders(m_strRoot + L"\\Gone").empty());
 }
 }

@@ -46,10 +46,18 @@ void SettingsDialogTest::ExpectRecord(const CString& strFilePath, DWORD nPlaying
 INT_PTR SettingsDialogTest::Run(const std::function<void(CDialog&)>& action)
 {
     SettingsDialog dlg(nullptr);
-    return RunModalWith(dlg, [&action](CDialog& shown) {
+    return Run(dlg, action);
+}
+
+INT_PTR SettingsDialogTest::Run(SettingsDialog& dlg, const std::function<void(CDialog&)>& action)
+{
+    m_app.m_pMainWnd = &dlg;
+    INT_PTR nResult = RunModalWith(dlg, [&action](CDialog& shown) {
         action(shown);
         if (::IsWindowVisible(shown.m_hWnd)) Click(shown.m_hWnd, IDCANCEL);
     });
+    m_app.m_pMainWnd = nullptr;
+    return nResult;
 }
 
 void Click(HWND hDlg, int nID)
@@ -131,6 +139,7 @@ int SliderPos(HWND hDlg)
 namespace {
 int g_nNoticeButton = 0;
 HWND g_hOpener = nullptr;
+NoticeSeen g_seen;
 
 BOOL CALLBACK FindNotice(HWND hWnd, LPARAM lParam)
 {
@@ -147,6 +156,8 @@ void CALLBACK OnNoticeTimer(HWND, UINT, UINT_PTR idTimer, DWORD)
     ::EnumThreadWindows(::GetCurrentThreadId(), FindNotice, (LPARAM)&hNotice);
     if (!hNotice) return;
     ::KillTimer(nullptr, idTimer);
+    g_seen.hOwner = ::GetWindow(hNotice, GW_OWNER);
+    g_seen.bOpenerEnabled = ::IsWindowEnabled(g_hOpener) != FALSE;
     ::PostMessageW(hNotice, WM_COMMAND, MAKEWPARAM(g_nNoticeButton, BN_CLICKED),
                    (LPARAM)::GetDlgItem(hNotice, g_nNoticeButton));
 }
@@ -156,5 +167,8 @@ void AnswerNextNotice(HWND hOpener, int nButton)
 {
     g_nNoticeButton = nButton;
     g_hOpener = hOpener;
+    g_seen = NoticeSeen();
     ::SetTimer(nullptr, 0, 50, OnNoticeTimer);
 }
+
+NoticeSeen LastNoticeSeen() { return g_seen; }

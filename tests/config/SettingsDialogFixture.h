@@ -26,9 +26,11 @@ protected:
     // The user's record holds these values.
     void ExpectRecord(const CString& strFilePath, DWORD nPlayingMethod, DWORD nVolume, DWORD nInitialize) const;
 
-    // Runs the dialog; action acts on it once it shows and may end it. A
-    // dialog still open afterwards is cancelled. Returns DoModal's result.
+    // Runs the dialog as the application's main window, as configure mode
+    // does; action acts on it once it shows and may end it. A dialog still
+    // open afterwards is cancelled. Returns DoModal's result.
     INT_PTR Run(const std::function<void(CDialog&)>& action);
+    INT_PTR Run(SettingsDialog& dlg, const std::function<void(CDialog&)>& action);
 
     MediaPlayerDouble& Preview() const { return *m_doubles.Last(); }
 
@@ -37,6 +39,7 @@ protected:
     RegistryTestKey m_user{HKEY_CURRENT_USER, kProductKeyPath};
     RegistryTestKey m_machine{HKEY_LOCAL_MACHINE, kProductKeyPath};
     MediaDoubleScope m_doubles;
+    CWinApp m_app;
 };
 
 // The dialog's controls, through their own messages.
@@ -56,3 +59,10 @@ int SliderPos(HWND hDlg);
 // Answers the next notice that a button of the settings dialog opens with
 // the given button, once it shows.
 void AnswerNextNotice(HWND hOpener, int nButton);
+
+// What the last answered notice found when it showed.
+struct NoticeSeen {
+    HWND hOwner = nullptr;
+    bool bOpenerEnabled = true;
+};
+NoticeSeen LastNoticeSeen();

@@ -118,6 +118,7 @@ TEST_F(SettingsRestoreTest, ConfirmedRestoreWritesTheMachineDefaultsAndCloses)
     INT_PTR nResult = Run([](CDialog& dlg) {
         AnswerNextNotice(dlg, IDOK);
         Click(dlg, IDC_RESTORE_DEFAULTS);
+        EXPECT_EQ(dlg.m_hWnd, LastNoticeSeen().hOwner);
     });
     EXPECT_EQ(IDCANCEL, nResult);
     ExpectRecord(m_strSea, 1, 60, 0);
@@ -129,6 +130,10 @@ TEST_F(SettingsRestoreTest, RestoreAnsweredWithCancelWritesNothingAndStaysOpen)
         AnswerNextNotice(dlg, IDCANCEL);
         Click(dlg, IDC_RESTORE_DEFAULTS);
         EXPECT_TRUE(::IsWindowVisible(dlg));
+        // The notice belongs to the dialog, which takes no input until it ends.
+        EXPECT_EQ(dlg.m_hWnd, LastNoticeSeen().hOwner);
+        EXPECT_FALSE(LastNoticeSeen().bOpenerEnabled);
+        EXPECT_TRUE(::IsWindowEnabled(dlg));
     });
     ExpectRecord(m_strSea + L"\\a.wmv", 0, 10, 1);
 }

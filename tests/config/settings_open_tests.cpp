@@ -5,6 +5,7 @@
 #include "config/TitleLabel.h"
 #include "res/ids.h"
 #include <commctrl.h>
+#include <algorithm>
 
 using ::testing::ElementsAre;
 
@@ -45,11 +46,16 @@ IUnknown* NoteShownAndMakeDouble()
     return g_pfnDoubles();
 }
 
-int ListWidth(HWND hDlg)
+int ListClientWidth(HWND hDlg)
 {
     RECT rc;
-    ::GetWindowRect(::GetDlgItem(hDlg, IDC_MOVIE_LIST), &rc);
+    ::GetClientRect(::GetDlgItem(hDlg, IDC_MOVIE_LIST), &rc);
     return rc.right - rc.left;
+}
+
+bool ListScrollsAcross(HWND hDlg)
+{
+    return (::GetWindowLongW(::GetDlgItem(hDlg, IDC_MOVIE_LIST), GWL_STYLE) & WS_HSCROLL) != 0;
 }
 
 int ColumnWidth(HWND hDlg)
@@ -121,6 +127,26 @@ TEST_F(SettingsDialogTest, StoredFolderInStoredOrderWithTheFirstSelected)
     });
 }
 
+TEST_F(SettingsDialogTest, ADottedFolderIsOfferedByItsTitleAndUsedByItsRealName)
+{
+    m_root.AddFolder(L"Lake", { L"x.wmv" });
+    CString strSea = m_root.AddFolder(L"Sea.2005", { L"a.wmv", L"b.wmv" });
+    StoreChoice(strSea + L"\\b.wmv", 0);
+    Run([&](CDialog& dlg) {
+        EXPECT_EQ(CString(L"Sea"), SelectedFolder(dlg));
+        ASSERT_EQ(2u, ListItems(dlg).size());
+        const std::vector<std::wstring>& calls = Preview().m_calls;
+        EXPECT_NE(calls.end(), std::find(calls.begin(), calls.end(), L"put URL " + std::wstring(strSea) + L"\\b.wmv"));
+        ChooseFolder(dlg, L"Lake");
+        ChooseFolder(dlg, L"Sea");
+        EXPECT_EQ(2u, ListItems(dlg).size());
+        Click(dlg, IDC_PLAY_ALL);
+        Click(dlg, IDOK);
+    });
+    ExpectRecord(strSea, 1, 50, 1);
+    EXPECT_EQ(2u, StoredOrder(L"Sea.2005").size());
+}
+
 TEST_F(SettingsDialogTest, FirstRunTakesTheMachineDefaultAndTheMovieForTheScreen)
 {
     int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
@@ -188,14 +214,16 @@ TEST_F(SettingsDialogTest, ColumnFillsTheListUntilATitleIsLongerThanFortyCharact
     m_root.AddFolder(L"Long", { strFortyOne + L".wmv", L"a.wmv" });
     StoreChoice(strShort, 1);
     Run([&](CDialog& dlg) {
-        EXPECT_EQ(ListWidth(dlg), ColumnWidth(dlg));
+        EXPECT_EQ(ListClientWidth(dlg), ColumnWidth(dlg));
+        EXPECT_FALSE(ListScrollsAcross(dlg));
         ChooseFolder(dlg, L"Long");
         int nSample = TextWidth(dlg, L"123456789123456789123456789123456789123456");
         int nTitle = TextWidth(dlg, strFortyOne) + 10;
         EXPECT_EQ(std::max(nSample, nTitle), ColumnWidth(dlg));
         // The width kept for long titles only grows, but short ones fill the list again.
         ChooseFolder(dlg, L"Short");
-        EXPECT_EQ(ListWidth(dlg), ColumnWidth(dlg));
+        EXPECT_EQ(ListClientWidth(dlg), ColumnWidth(dlg));
+        EXPECT_FALSE(ListScrollsAcross(dlg));
     });
 }
 

@@ -79,13 +79,15 @@ TEST_F(SettingsPreviewTest, DisplayHeldOnShowsTheNoticeInsteadOfPlaying)
     power.dwExecutionState = ES_DISPLAY_REQUIRED;
     SettingsDialog dlg(nullptr);
     dlg.m_pPowerPlatform = &power;
-    RunModalWith(dlg, [this](CDialog& shown) {
+    Run(dlg, [this](CDialog& shown) {
         size_t nMark = Preview().m_calls.size();
         AnswerNextNotice(shown, IDOK);
         Click(shown, IDC_PLAY);
         EXPECT_EQ(0u, CountOf(CallsSince(nMark), L"play"));
         EXPECT_TRUE(IsEnabled(shown, IDC_PLAY));
-        Click(shown, IDCANCEL);
+        EXPECT_EQ(shown.m_hWnd, LastNoticeSeen().hOwner);
+        EXPECT_FALSE(LastNoticeSeen().bOpenerEnabled);
+        EXPECT_TRUE(::IsWindowEnabled(shown));
     });
     EXPECT_EQ(1, power.nExecutionQueries);
 }
@@ -121,7 +123,7 @@ TEST_F(SettingsPreviewTest, VolumeButtonsStepByTwentyFiveWithinOneToHundred)
     EXPECT_EQ(40u, m_user.GetDword(nullptr, L"Volume"));
 }
 
-TEST_F(SettingsPreviewTest, LockStopsAndClosesThePreview)
+TEST_F(SettingsPreviewTest, LockAndSuspendQueryCloseThePreviewAndLeavePlayReady)
 {
     Run([this](CDialog& dlg) {
         Click(dlg, IDC_PLAY);
@@ -132,9 +134,12 @@ TEST_F(SettingsPreviewTest, LockStopsAndClosesThePreview)
         EXPECT_EQ((std::vector<std::wstring>{ L"stop", L"close" }), CallsSince(nMark));
         EXPECT_TRUE(IsEnabled(dlg, IDC_PLAY));
         EXPECT_FALSE(IsEnabled(dlg, IDC_STOP));
+        Click(dlg, IDC_PLAY);
         nMark = Preview().m_calls.size();
         ::SendMessageW(dlg, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0);
         EXPECT_EQ((std::vector<std::wstring>{ L"stop", L"close" }), CallsSince(nMark));
+        EXPECT_TRUE(IsEnabled(dlg, IDC_PLAY));
+        EXPECT_FALSE(IsEnabled(dlg, IDC_STOP));
     });
 }
 

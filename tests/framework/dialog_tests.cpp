@@ -68,6 +68,48 @@ public:
 BEGIN_MESSAGE_MAP(ProbeDialog, CDialog)
     ON_BN_CLICKED(IDC_PROBE_BUTTON, OnPress)
 END_MESSAGE_MAP()
+
+// Notes the window it belongs to, and whether that window took input.
+class OwnedProbe : public ProbeDialog {
+public:
+    HWND hOwner = nullptr;
+    bool bOwnerEnabled = false;
+    BOOL OnInitDialog() override
+    {
+        hOwner = ::GetWindow(m_hWnd, GW_OWNER);
+        bOwnerEnabled = ::IsWindowEnabled(hOwner) != FALSE;
+        return ProbeDialog::OnInitDialog();
+    }
+};
+
+// A main window that runs a parentless dialog from its own modal loop.
+class MainProbe : public OwnedProbe {
+public:
+    OwnedProbe inner;
+    HWND hMain = nullptr;
+    bool bEnabledAfter = false;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_CLOSE && !hMain) {
+            hMain = m_hWnd;
+            inner.DoModal();
+            bEnabledAfter = IsWindowEnabled() != FALSE;
+        }
+        return OwnedProbe::WindowProc(message, wParam, lParam);
+    }
+};
+}
+
+TEST(DialogTest, AParentlessDialogBelongsToTheMainWindowWhichWaitsForIt)
+{
+    CWinApp app;
+    MainProbe main;
+    app.m_pMainWnd = &main;
+    EXPECT_EQ(IDCANCEL, main.DoModal());
+    EXPECT_EQ(nullptr, main.hOwner) << "the main window itself belongs to none";
+    EXPECT_EQ(main.hMain, main.inner.hOwner);
+    EXPECT_FALSE(main.inner.bOwnerEnabled);
+    EXPECT_TRUE(main.bEnabledAfter);
 }
 
 TEST(DialogTest, MissingTemplateGivesMinusOne)

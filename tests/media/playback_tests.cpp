@@ -3,6 +3,7 @@
 // playback calls work, and real input turns into the control's events.
 #include "tests/media/MediaHostDialog.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/ScreenCapture.h"
 #include "media/DirectShowPlayer.h"
 #include "media/MediaFactory.h"
 #include <gtest/gtest.h>
@@ -15,28 +16,6 @@ IUnknown* CreateWatchedPlayer()
 {
     g_pPlayer = new DirectShowPlayer;
     return static_cast<IDispatch*>(g_pPlayer);
-}
-
-// Pixels of a screen rectangle, top-down, 0x00RRGGBB.
-std::vector<DWORD> CaptureScreen(const CRect& rc)
-{
-    std::vector<DWORD> pixels((size_t)rc.Width() * rc.Height());
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader = { sizeof(BITMAPINFOHEADER), rc.Width(), -rc.Height(), 1, 32, BI_RGB };
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(hMem, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    ::BitBlt(hMem, 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
-    ::GdiFlush();
-    memcpy(pixels.data(), pBits, pixels.size() * sizeof(DWORD));
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
-    for (DWORD& p : pixels) p &= 0x00FFFFFF;
-    return pixels;
 }
 
 size_t CountDifferences(const std::vector<DWORD>& a, const std::vector<DWORD>& b)

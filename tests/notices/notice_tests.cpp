@@ -1,6 +1,7 @@
 #include "app/DisplayRequiredDialog.h"
 #include "app/MissingCodecDialog.h"
 #include "app/RestoreDefaultsDialog.h"
+#include "tests/support/CursorCount.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/ResourceLanguage.h"
 #include <gtest/gtest.h>
@@ -110,26 +111,6 @@ TEST(NoticeTest, WithoutTheTemplatesNothingIsShown)
     // The program's own module is the resource source when no language
     // library could be loaded; it holds none of the notices.
     for (const NoticeKind& kind : kNotices) EXPECT_EQ(-1, kind.make()->DoModal()) << kind.name;
-}
-
-// The cursor display count of this thread.
-int CursorCount()
-{
-    const int nCount = ::ShowCursor(FALSE) + 1;
-    ::ShowCursor(TRUE);
-    return nCount;
-}
-
-void SetCursorCount(int nCount)
-{
-    while (CursorCount() < nCount) ::ShowCursor(TRUE);
-    while (CursorCount() > nCount) ::ShowCursor(FALSE);
-}
-
-bool IsCursorShowing()
-{
-    CURSORINFO info = { sizeof(info) };
-    return ::GetCursorInfo(&info) && (info.flags & CURSOR_SHOWING);
 }
 
 const LPARAM kOverClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);

@@ -49,7 +49,10 @@ void PlayerTest::IdleAction(POWER_ACTION action, ULONG nSeconds)
 INT_PTR PlayerTest::Run(PlayerDialog& dlg, const std::function<void(PlayerDialog&)>& body, DWORD dwTimeoutMs)
 {
     dlg.m_pIdleSleepPolicy = &m_policy;
-    return RunModalWith(dlg, [&](CDialog&) { body(dlg); }, dwTimeoutMs);
+    m_app.m_pMainWnd = &dlg;
+    INT_PTR nResult = RunModalWith(dlg, [&](CDialog&) { body(dlg); }, dwTimeoutMs);
+    m_app.m_pMainWnd = nullptr;
+    return nResult;
 }
 
 INT_PTR PlayerTest::Run(const std::function<void(PlayerDialog&)>& body, DWORD dwTimeoutMs)

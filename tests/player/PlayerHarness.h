@@ -28,7 +28,8 @@ protected:
     // A countdown: the scheme's idle action after nSeconds, started by hand.
     void IdleAction(POWER_ACTION action, ULONG nSeconds);
 
-    // Runs the player; body runs inside its modal loop once it is visible.
+    // Runs the player as the application's main window, as run mode does;
+    // body runs inside its modal loop once it is visible.
     INT_PTR Run(PlayerDialog& dlg, const std::function<void(PlayerDialog&)>& body, DWORD dwTimeoutMs = 20000);
     INT_PTR Run(const std::function<void(PlayerDialog&)>& body, DWORD dwTimeoutMs = 20000);
 

@@ -1,8 +1,10 @@
 // What ends the player in the test process: the control's input events, the
 // movement rule over the real cursor, and the window messages it ends on.
 #include "tests/player/PlayerHarness.h"
+#include "tests/support/CursorCount.h"
 #include "tests/support/MessagePump.h"
 #include <algorithm>
+#include <climits>
 
 namespace {
 HWND g_hAbout = nullptr;
@@ -57,6 +59,24 @@ protected:
         });
     }
 };
+}
+
+// Under Wine WM_SETCURSOR comes in the first moments, before the capture;
+// here one more is sent after it.
+TEST_F(InputTest, TheCursorStaysHiddenWhileTheMoviePlays)
+{
+    SetCursorCount(0);
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2);
+    int nHighest = INT_MIN;
+    auto watch = [&nHighest] { nHighest = std::max(nHighest, CursorCount()); };
+    Run([&](PlayerDialog& d) {
+        PumpMessagesUntil([&] { watch(); return false; }, 1500);
+        d.SendMessage(WM_SETCURSOR, (WPARAM)d.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        watch();
+        d.PostMessage(WM_LBUTTONDOWN);
+    });
+    EXPECT_LT(nHighest, 0);
+    SetCursorCount(0);
 }
 
 TEST_F(InputTest, TheControlsKeyAndClickEventsEndThePlayer)

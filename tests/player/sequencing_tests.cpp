@@ -1,6 +1,8 @@
 // What the player opens first and at the end of each movie, and what a
 // missing codec does.
 #include "tests/player/PlayerHarness.h"
+#include "tests/support/ContentRootScope.h"
+#include "tests/support/CursorCount.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/Printers.h"
 #include "catalogue/ContentRoot.h"
@@ -10,22 +12,43 @@ using UrlList = std::vector<std::wstring>;
 
 std::wstring NoFilePicture() { return std::wstring(NoFilePicturePath(BuildContentRoot())); }
 
-// Closes every notice that comes up on this thread and counts them.
+// Closes every notice that comes up on this thread and counts them. The
+// pointer is moved over each notice first, and the notice is closed once
+// the cursor shows there (or a second later).
 class NoticeCloser {
 public:
-    NoticeCloser() { s_nShown = 0; m_idTimer = ::SetTimer(nullptr, 0, 50, &NoticeCloser::OnTimer); }
+    NoticeCloser()
+    {
+        s_nShown = 0;
+        s_hOwner = nullptr;
+        s_bCursorShown = false;
+        m_idTimer = ::SetTimer(nullptr, 0, 50, &NoticeCloser::OnTimer);
+    }
     ~NoticeCloser() { ::KillTimer(nullptr, m_idTimer); }
     static int s_nShown;
+    static HWND s_hOwner;        // of the last notice
+    static bool s_bCursorShown;  // over the last notice
 
 private:
     static BOOL CALLBACK CloseNotice(HWND hWnd, LPARAM)
     {
         wchar_t szCaption[64] = {};
         ::GetWindowTextW(hWnd, szCaption, 64);
-        if (::IsWindowVisible(hWnd) && ::lstrcmpW(szCaption, L"Driftreel Player") != 0 && ::GetDlgItem(hWnd, IDOK)) {
-            ++s_nShown;
-            ::PostMessageW(hWnd, WM_COMMAND, IDOK, 0);
+        if (!::IsWindowVisible(hWnd) || ::lstrcmpW(szCaption, L"Driftreel Player") == 0 || !::GetDlgItem(hWnd, IDOK))
+            return TRUE;
+        if (hWnd != s_hPointedAt) {
+            s_hPointedAt = hWnd;
+            s_nTicks = 0;
+            RECT rc;
+            ::GetWindowRect(hWnd, &rc);
+            ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+            return TRUE;
         }
+        s_bCursorShown = CursorCount() >= 0;
+        if (!s_bCursorShown && ++s_nTicks < 20) return TRUE;
+        ++s_nShown;
+        s_hOwner = ::GetWindow(hWnd, GW_OWNER);
+        ::PostMessageW(hWnd, WM_COMMAND, IDOK, 0);
         return TRUE;
     }
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
@@ -33,8 +56,14 @@ private:
         ::EnumThreadWindows(::GetCurrentThreadId(), &NoticeCloser::CloseNotice, 0);
     }
     UINT_PTR m_idTimer;
+    static HWND s_hPointedAt;
+    static int s_nTicks;
 };
 int NoticeCloser::s_nShown = 0;
+HWND NoticeCloser::s_hOwner = nullptr;
+bool NoticeCloser::s_bCursorShown = false;
+HWND NoticeCloser::s_hPointedAt = nullptr;
+int NoticeCloser::s_nTicks = 0;
 }
 
 TEST_F(PlayerTest, SetUpOpensTheMovieWithTheStoredVolumeAndNoErrorDialogs)
@@ -111,6 +140,25 @@ TEST_F(PlayerTest, AListPlaysInStoredOrderAndStartsOverAfterTheLast)
     });
 }
 
+// The list of a folder of the content root is stored under the folder's
+// real name, dots and all.
+TEST_F(PlayerTest, AListInADottedFolderOfTheContentRootPlaysInStoredOrder)
+{
+    ContentRootScope root;
+    CString strSea = root.AddFolder(L"Sea.2005", { L"a.wmv", L"b.wmv" });
+    m_settings.SetString(nullptr, L"FilePath", strSea);
+    m_settings.SetDword(nullptr, L"PlayingMethod", 1);
+    m_settings.SetString(L"Sea.2005", L"1", L"b");
+    m_settings.SetString(L"Sea.2005", L"2", L"a");
+    m_settings.SetDword(L"Sea.2005", L"FileCount", 2);
+    Run([&](PlayerDialog& dlg) {
+        UrlList played = Urls();
+        played.push_back(NextUrlAfterEnd());
+        EXPECT_EQ((UrlList{ std::wstring(strSea + L"\\b.wmv"), std::wstring(strSea + L"\\a.wmv") }), played);
+        dlg.PostMessage(WM_LBUTTONDOWN);
+    });
+}
+
 TEST_F(PlayerTest, AnEntryWhoseFileIsGoneIsSkipped)
 {
     m_folder.AddFile(L"a.wmv");
@@ -172,8 +220,11 @@ TEST_F(PlayerTest, ReadyStartsPlayAndStatesAreIgnoredOnceStopping)
 TEST_F(PlayerTest, TheSecondCodecReportEndsASingleMovieWithOneNotice)
 {
     PlaySingle(m_folder.AddFile(L"a.wmv"));
+    SetCursorCount(0);  // as a new process starts
     NoticeCloser closer;
+    HWND hPlayer = nullptr;
     INT_PTR nResult = Run([&](PlayerDialog& dlg) {
+        hPlayer = dlg.m_hWnd;
         m_doubles.Last()->FireOpenStateChange(kOpenStateBeginCodecAcquisition);
         PumpMessagesFor(100);
         EXPECT_FALSE(Ended(dlg));
@@ -182,6 +233,9 @@ TEST_F(PlayerTest, TheSecondCodecReportEndsASingleMovieWithOneNotice)
     });
     EXPECT_EQ(IDCANCEL, nResult);
     EXPECT_EQ(1, NoticeCloser::s_nShown);
+    // The notice belongs to the ended player, and the cursor shows over it.
+    EXPECT_EQ(hPlayer, NoticeCloser::s_hOwner);
+    EXPECT_TRUE(NoticeCloser::s_bCursorShown);
 }
 
 TEST_F(PlayerTest, InListModeEverySecondCodecReportSkipsToTheNextEntry)
