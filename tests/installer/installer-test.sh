@@ -90,7 +90,8 @@ expect_no_key() {
 
 program_files=$(windows_folder ProgramFiles)
 install_dir="$program_files\\Velnor\\Driftreel"
-sys_dir=$(unix_path "$(windows_folder SystemRoot)\\system32")
+sys_win="$(windows_folder SystemRoot)\\system32"
+sys_dir=$(unix_path "$sys_win")
 content_dir=$(unix_path "$install_dir")
 shortcut=$(unix_path "$(windows_folder ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs\\Driftreel.lnk")
 
@@ -165,6 +166,11 @@ wine reg add "$user_key" /v Volume /t REG_DWORD /d 77 /f >/dev/null 2>&1
 wine reg add "$user_key\\$default_folder" /v FileCount /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
 cp "$foreign_dir"/* "$sys_dir/"
+# No count of users left over from an earlier run that was cut short.
+for module in "${modules[@]}"; do
+  wine reg delete 'HKLM\Software\Microsoft\Windows\CurrentVersion\SharedDLLs' \
+    /v "$sys_win\\$(basename "$module")" /f >/dev/null 2>&1
+done
 
 echo "installing through Japanese pages, the finish page choosing the screen saver"
 run_pages ja_JP.UTF-8 'Driftreel セットアップ' installer-jpn.png "$setup"
@@ -178,8 +184,8 @@ check_installed
 expect_saver
 
 echo "uninstalling once, keeping the user's settings and the shared modules"
-second_uninstaller="$(windows_folder SystemRoot)\\temp\\driftreel-uninstall.exe"
-cp "$content_dir/Uninstall.exe" "$(unix_path "$second_uninstaller")"
+second_uninstaller=$(mktemp)
+cp "$content_dir/Uninstall.exe" "$second_uninstaller"
 own_movie="$content_dir/$default_folder/My Own Movie.wmv"
 printf 'not a stock movie' >"$own_movie"
 uninstall
@@ -190,8 +196,9 @@ wine reg query "$user_key\\$default_folder" >/dev/null 2>&1 || fail "the user's 
 rm -f "$own_movie"
 
 echo "uninstalling the second install"
-run_and_wait "$second_uninstaller" /S "_?=$install_dir" || fail "the second uninstall failed"
-rm -f "$(unix_path "$second_uninstaller")"
+mkdir -p "$content_dir"
+mv "$second_uninstaller" "$content_dir/Uninstall.exe"
+uninstall
 check_removed
 
 echo "installing and uninstalling with /PURGE through German pages"
