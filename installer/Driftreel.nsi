@@ -22,6 +22,7 @@ RequestExecutionLevel admin
 !include "LogicLib.nsh"
 !include "Sections.nsh"
 !include "WordFunc.nsh"
+!include "x64.nsh"
 
 !define PRODUCT "Driftreel"
 !define MAKER "Velnor Corporation"
@@ -86,7 +87,7 @@ Section "${PRODUCT}" SecProduct
 
   ; The settings, for all users of the machine.
   SetShellVarContext all
-  CreateShortcut "${SHORTCUT}" "${SAVER_FILE}" "/c" "${SAVER_FILE}" 0
+  CreateShortcut "${SHORTCUT}" $SaverFile "/c" $SaverFile 0
 
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   Call RegisterUninstaller
@@ -99,6 +100,7 @@ SectionEnd
 
 Function .onInit
   Call ChooseLanguage
+  !insertmacro LocateSaver
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/SETSAVER" $1
@@ -111,7 +113,7 @@ Function RegisterUninstaller
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${MAKER}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$SYSDIR\Driftreel.scr"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" $SaverFile
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
@@ -146,6 +148,7 @@ SectionEnd
 
 Function un.onInit
   Call un.ChooseLanguage
+  !insertmacro LocateSaver
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/PURGE" $1

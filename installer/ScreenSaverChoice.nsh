@@ -5,7 +5,17 @@
 ; programs; choosing none deletes the name and switches screen saving off.
 
 !define DESKTOP_KEY "Control Panel\Desktop"
-!define SAVER_FILE "$SYSDIR\${PRODUCT}.scr"
+
+; The screen saver as the rest of the system finds it. A 64-bit system shows
+; this 32-bit setup its SysWOW64 folder as the system folder; its own programs
+; (the desktop, the shell) must be given that folder by name.
+Var SaverFile
+!macro LocateSaver
+  StrCpy $SaverFile "$SYSDIR\${PRODUCT}.scr"
+  ${If} ${RunningX64}
+    StrCpy $SaverFile "$WINDIR\SysWOW64\${PRODUCT}.scr"
+  ${EndIf}
+!macroend
 
 ; Switches screen saving on ($0 = 1) or off ($0 = 0). The stored switch is
 ; written directly as well, so that it holds however the system keeps its
@@ -17,7 +27,7 @@
 !macroend
 
 Function UseAsScreenSaver
-  GetFullPathName /SHORT $0 "${SAVER_FILE}"
+  GetFullPathName /SHORT $0 $SaverFile
   WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $0
   StrCpy $0 1
   !insertmacro SetScreenSaveActive
@@ -27,11 +37,11 @@ FunctionEnd
 ; path or, as a policy may, by its bare name. Call while the file exists.
 Function un.ForgetScreenSaver
   ReadRegStr $1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  GetFullPathName /SHORT $2 "${SAVER_FILE}"
+  GetFullPathName /SHORT $2 $SaverFile
   ${If} $1 == ""
     Return
   ${EndIf}
-  ${If} $1 == "${SAVER_FILE}"
+  ${If} $1 == $SaverFile
   ${OrIf} $1 == $2
   ${OrIf} $1 == "${PRODUCT}.scr"
     DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
