@@ -16,8 +16,13 @@ shift 4
 modules=("$@")
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/wine-session"
-wine_session_start "$build"
-trap wine_session_stop EXIT
+# The pages need a display: the test session's, or one of its own.
+if [ -n "${DISPLAY:-}" ]; then
+  wine_prefix_prepare "$build"
+else
+  wine_session_start "$build"
+  trap wine_session_stop EXIT
+fi
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
