@@ -28,6 +28,9 @@ Var SaverFile
 
 Function UseAsScreenSaver
   GetFullPathName /SHORT $0 $SaverFile
+  ${If} $0 == ""
+    StrCpy $0 $SaverFile
+  ${EndIf}
   WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $0
   StrCpy $0 1
   !insertmacro SetScreenSaveActive
