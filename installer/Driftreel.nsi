@@ -78,6 +78,7 @@ Section "${PRODUCT}" SecProduct
   ; The screen saver and the modules it loads live in the 32-bit system
   ; folder, where the desktop's screen saver list looks.
   SetOutPath "$SYSDIR"
+  !insertmacro NoteReinstall
   !insertmacro InstallModules
   !insertmacro InstallContent
 

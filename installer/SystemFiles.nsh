@@ -11,6 +11,15 @@
 !define SHARED 1
 
 Var FileCompany
+; Set when this product is installed already (setup runs over itself): its
+; modules are counted once per product, not once per run. Counting again would
+; keep a shared module in the system folder for ever after its uninstall; a
+; second product of the maker that installs the same module counts it again
+; and keeps it there until both are gone.
+Var Reinstall
+!macro NoteReinstall
+  ReadRegStr $Reinstall HKLM "${UNINSTALL_KEY}" "UninstallString"
+!macroend
 
 ; The company that the version information of the file $R0 names, in
 ; $FileCompany; empty when the file has none. Changes $0 to $7.
@@ -68,6 +77,7 @@ Function PrepareSystemFile
     ${EndIf}
   ${EndIf}
   ${If} $R1 == ${SHARED}
+  ${AndIf} $Reinstall == ""
     ReadRegDWORD $0 HKLM "${SHARED_DLLS_KEY}" $R0
     IntOp $0 $0 + 1
     WriteRegDWORD HKLM "${SHARED_DLLS_KEY}" $R0 $0

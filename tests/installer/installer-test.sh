@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Installs the setup program twice in the test prefix, first through its
-# pages under a Japanese locale, then silently, and checks what it leaves:
-# the modules in the system folder, the content below Program Files, the
-# machine defaults, the uninstall entry, the settings shortcut and the
-# screen-saver choice, while other programs' files of the same names stay as
-# they were. One uninstall removes the program but leaves the shared modules
-# the second install still counts on; the second removes them, while the
-# user's own settings and files stay. Last, an install and uninstall through
-# German pages, with /PURGE removing the user's settings too. The first page
-# of each language is saved as BUILD_DIR/installer-<code>.png.
+# Installs the setup program in the test prefix through its pages under a
+# Japanese locale, and checks what it leaves: the modules in the system
+# folder, the content below Program Files, the machine defaults, the
+# uninstall entry, the settings shortcut and the screen-saver choice, while
+# other programs' files of the same names stay as they were. Another program
+# of the maker then counts the shared modules too; a silent install over the
+# first keeps the counts as they are, and the uninstall removes the program
+# but leaves the shared modules the other program counts on, and the user's
+# own settings and files. Last, an install and uninstall through German
+# pages, with /PURGE removing the user's settings too. The first page of each
+# language is saved as BUILD_DIR/installer-<code>.png.
 # Usage: installer-test.sh BUILD_DIR SETUP CONTENT_DIR DEFAULT_FOLDER MODULE...
 set -u
 build=$1 setup=$2 content=$3 default_folder=$4
@@ -31,6 +32,7 @@ settings_key='HKLM\Software\Velnor Corporation\Driftreel'
 user_key='HKCU\Software\Velnor Corporation\Driftreel'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Driftreel'
 desktop_key='HKCU\Control Panel\Desktop'
+shared_key='HKLM\Software\Microsoft\Windows\CurrentVersion\SharedDLLs'
 # The program's own modules; the others are shared with the maker's programs.
 own_modules=' Driftreel.scr DriftreelAfx.dll '
 
@@ -44,15 +46,16 @@ run_and_wait() {
 }
 
 # Runs a setup program in a locale, waits for its first page under the
-# expected title, saves it as a screenshot, and goes through the pages with
-# Enter (Next, Install, Finish with the choices as they stand).
+# expected title (some languages end it in a space), saves it as a screenshot,
+# and goes through the pages with Enter (Next, Install, Finish with the
+# choices as they stand).
 run_pages() {
   local locale=$1 title=$2 shot=$3 pid window=
   shift 3
   LC_ALL=$locale wine "$@" >/dev/null 2>&1 &
   pid=$!
   for _ in $(seq 1 60); do
-    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+    window=$(xdotool search --onlyvisible --name "^$title *\$" 2>/dev/null | head -n 1)
     [ -n "$window" ] && break
     sleep 1
   done
@@ -64,7 +67,7 @@ run_pages() {
   fi
   # An uninstaller goes on from a copy of itself: its page outlives the process.
   for _ in $(seq 1 40); do
-    kill -0 "$pid" 2>/dev/null || xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || break
+    kill -0 "$pid" 2>/dev/null || xdotool search --onlyvisible --name "^$title *\$" >/dev/null 2>&1 || break
     xdotool key Return
     sleep 3
   done
@@ -166,45 +169,73 @@ check_removed() {
 
 uninstall() { run_and_wait "$install_dir\\Uninstall.exe" /S "$@" || fail "the uninstaller failed"; }
 
+# The shared modules of ours (not another program's file of the same name).
+shared_modules() {
+  local module name
+  for module in "${modules[@]}"; do
+    name=$(basename "$module")
+    is_foreign "$name" || [[ $own_modules == *" $name "* ]] || echo "$name"
+  done
+}
+# The count of programs using a module, as "0x..", or "none".
+shared_count() {
+  wine reg query "$shared_key" /v "$sys_win\\$1" 2>/dev/null | tr -d '\r' |
+    awk '$(NF-1) == "REG_DWORD" { print $NF; found = 1 } END { if (!found) print "none" }'
+}
+expect_counts() {
+  local name count
+  for name in $(shared_modules); do
+    count=$(shared_count "$name")
+    [ "$count" = "$1" ] || fail "$name is counted $count, expected $1"
+  done
+}
+# Another program of the maker counting itself in beside our install (add),
+# or every count taken back (remove).
+other_program_counts() {
+  local name
+  for name in $(shared_modules); do
+    if [ "$1" = add ]; then
+      wine reg add "$shared_key" /v "$sys_win\\$name" /t REG_DWORD /d 2 /f >/dev/null 2>&1
+    else
+      wine reg delete "$shared_key" /v "$sys_win\\$name" /f >/dev/null 2>&1
+    fi
+  done
+}
+
 # The user has settings and a movie list of their own before installing.
 wine reg add "$user_key" /v Volume /t REG_DWORD /d 77 /f >/dev/null 2>&1
 wine reg add "$user_key\\$default_folder" /v FileCount /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
 cp "$foreign_dir"/* "$sys_dir/"
 # No count of users left over from an earlier run that was cut short.
-for module in "${modules[@]}"; do
-  wine reg delete 'HKLM\Software\Microsoft\Windows\CurrentVersion\SharedDLLs' \
-    /v "$sys_win\\$(basename "$module")" /f >/dev/null 2>&1
-done
+other_program_counts remove
 
 echo "installing through Japanese pages, the finish page choosing the screen saver"
 run_pages ja_JP.UTF-8 'Driftreel セットアップ' installer-jpn.png "$setup"
 check_installed
 expect_saver
+expect_counts 0x1
 
-echo "installing again silently, /SETSAVER choosing the screen saver"
+echo "another program counting the shared modules; installing again silently, /SETSAVER choosing the screen saver"
+other_program_counts add
 wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
 run_and_wait "$setup" /S /SETSAVER || fail "the setup program failed"
 check_installed
 expect_saver
+expect_counts 0x2
 
-echo "uninstalling once, keeping the user's settings and the shared modules"
-second_uninstaller=$(mktemp)
-cp "$content_dir/Uninstall.exe" "$second_uninstaller"
+echo "uninstalling, keeping the user's settings and the shared modules"
 own_movie="$content_dir/$default_folder/My Own Movie.wmv"
 printf 'not a stock movie' >"$own_movie"
 uninstall
 check_removed shared
+expect_counts 0x1
 expect_value "$user_key" Volume "REG_DWORD 0x4d"
 wine reg query "$user_key\\$default_folder" >/dev/null 2>&1 || fail "the user's movie list is gone"
 [ -f "$own_movie" ] || fail "a movie of the user's own was removed"
 rm -f "$own_movie"
-
-echo "uninstalling the second install"
-mkdir -p "$content_dir"
-mv "$second_uninstaller" "$content_dir/Uninstall.exe"
-uninstall
-check_removed
+# The other program goes and takes its count with it, leaving the modules.
+other_program_counts remove
 
 echo "installing and uninstalling with /PURGE through German pages"
 run_pages de_DE.UTF-8 'Installation von Driftreel' installer-deu.png "$setup"
