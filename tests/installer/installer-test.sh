@@ -180,7 +180,7 @@ shared_modules() {
 # The count of programs using a module, as "0x..", or "none".
 shared_count() {
   wine reg query "$shared_key" /v "$sys_win\\$1" 2>/dev/null | tr -d '\r' |
-    awk '$(NF-1) == "REG_DWORD" { print $NF; found = 1 } END { if (!found) print "none" }'
+    awk 'NF > 1 && $(NF-1) == "REG_DWORD" { print $NF; found = 1 } END { if (!found) print "none" }'
 }
 expect_counts() {
   local name count
