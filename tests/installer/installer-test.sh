@@ -54,7 +54,7 @@ run_pages() {
   shift 3
   LC_ALL=$locale wine "$@" >/dev/null 2>&1 &
   pid=$!
-  for _ in $(seq 1 60); do
+  for _ in $(seq 1 180); do
     window=$(xdotool search --onlyvisible --name "^$title *\$" 2>/dev/null | head -n 1)
     [ -n "$window" ] && break
     sleep 1
