@@ -7,24 +7,33 @@
 ;   ICON            the product icon
 ;   DEFAULT_FOLDER  stock movie folder the machine defaults name
 ;
-; Command line: /S installs silently. The uninstaller takes /S as well, and
-; /PURGE to remove the user's own settings too (kept otherwise).
+; Command line: /S installs silently; /SETSAVER with it makes Driftreel the
+; current user's screen saver, as the finish page's choice does in an
+; interactive install. The uninstaller takes /S as well, and /PURGE to remove
+; the user's own settings too (kept otherwise).
 
 Unicode true
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
+!addincludedir "${__FILEDIR__}"
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
 !include "Sections.nsh"
-!include "${LISTS}"
+!include "WordFunc.nsh"
+!include "x64.nsh"
 
 !define PRODUCT "Driftreel"
 !define MAKER "Velnor Corporation"
 !define SETTINGS_KEY "Software\Velnor Corporation\Driftreel"
 !define MAKER_KEY "Software\Velnor Corporation"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Driftreel"
+!define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+
+!include "SystemFiles.nsh"
+!include "ScreenSaverChoice.nsh"
+!include "${LISTS}"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -32,6 +41,8 @@ OutFile "${OUTFILE}"
 ; Program Files folder, so there is no page to choose another.
 InstallDir "$PROGRAMFILES\Velnor\Driftreel"
 BrandingText "${MAKER}"
+; The uninstaller frees the space in two places; no figure tells that well.
+SpaceTexts none
 
 VIProductVersion "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
@@ -44,23 +55,30 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${MAKER}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!define MUI_WELCOMEPAGE_TEXT "This installs the ${PRODUCT} movie screen saver and its stock movies.$\r$\n$\r$\nChoose ${PRODUCT} afterwards in the screen saver settings of the desktop."
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_SHOWREADME
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "$(SAVER_CHOICE)"
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION UseAsScreenSaver
 !insertmacro MUI_PAGE_FINISH
 
+; The program lives in the system folder and its movies below Program Files:
+; the confirmation page, which names one folder, would tell half of it. The
+; components page says what goes.
 !define MUI_COMPONENTSPAGE_NODESC
-!insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 
-!insertmacro MUI_LANGUAGE "English"
+!include "Languages.nsh"
+
+Var SetSaver
 
 Section "${PRODUCT}" SecProduct
   SectionIn RO
   ; The screen saver and the modules it loads live in the 32-bit system
   ; folder, where the desktop's screen saver list looks.
   SetOutPath "$SYSDIR"
+  !insertmacro NoteReinstall
   !insertmacro InstallModules
   !insertmacro InstallContent
 
@@ -68,15 +86,35 @@ Section "${PRODUCT}" SecProduct
   WriteRegDWORD HKLM "${SETTINGS_KEY}" "PlayingMethod" 1
   WriteRegDWORD HKLM "${SETTINGS_KEY}" "Volume" 50
 
+  ; The settings, for all users of the machine.
+  SetShellVarContext all
+  CreateShortcut "${SHORTCUT}" $SaverFile "/c" $SaverFile 0
+
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   Call RegisterUninstaller
+
+  ${If} ${Silent}
+  ${AndIf} $SetSaver == 1
+    Call UseAsScreenSaver
+  ${EndIf}
 SectionEnd
+
+Function .onInit
+  Call ChooseLanguage
+  !insertmacro LocateSaver
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/SETSAVER" $1
+  ${IfNot} ${Errors}
+    StrCpy $SetSaver 1
+  ${EndIf}
+FunctionEnd
 
 Function RegisterUninstaller
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${MAKER}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$SYSDIR\Driftreel.scr"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" $SaverFile
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
@@ -89,6 +127,9 @@ FunctionEnd
 
 Section "un.${PRODUCT}" SecUnProduct
   SectionIn RO
+  Call un.ForgetScreenSaver
+  SetShellVarContext all
+  Delete "${SHORTCUT}"
   !insertmacro RemoveModules
   !insertmacro RemoveContent
   Delete "$INSTDIR\Uninstall.exe"
@@ -101,12 +142,14 @@ Section "un.${PRODUCT}" SecUnProduct
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
 
-Section /o "un.Your own settings and movie lists" SecUnSettings
+Section /o "un.$(USER_SETTINGS)" SecUnSettings
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKCU "${MAKER_KEY}"
 SectionEnd
 
 Function un.onInit
+  Call un.ChooseLanguage
+  !insertmacro LocateSaver
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/PURGE" $1

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Runs the setup program silently in the test prefix and checks what it
-# leaves: the modules in the system folder, the content below Program Files,
-# the machine defaults and the uninstall entry. Then uninstalls silently and
-# checks that all of it is gone while the user's own settings and files stay;
-# last, that /PURGE removes the user's settings too.
+# Installs the setup program in the test prefix through its pages under a
+# Japanese locale, and checks what it leaves: the modules in the system
+# folder, the content below Program Files, the machine defaults, the
+# uninstall entry, the settings shortcut and the screen-saver choice, while
+# other programs' files of the same names stay as they were. Another program
+# of the maker then counts the shared modules too; a silent install over the
+# first keeps the counts as they are, and the uninstall removes the program
+# but leaves the shared modules the other program counts on, and the user's
+# own settings and files. Last, an install and uninstall through German
+# pages, with /PURGE removing the user's settings too. The first page of each
+# language is saved as BUILD_DIR/installer-<code>.png.
 # Usage: installer-test.sh BUILD_DIR SETUP CONTENT_DIR DEFAULT_FOLDER MODULE...
 set -u
 build=$1 setup=$2 content=$3 default_folder=$4
@@ -11,7 +17,13 @@ shift 4
 modules=("$@")
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/wine-session"
-wine_prefix_prepare "$build"
+# The pages need a display: the test session's, or one of its own.
+if [ -n "${DISPLAY:-}" ]; then
+  wine_prefix_prepare "$build"
+else
+  wine_session_start "$build"
+  trap wine_session_stop EXIT
+fi
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -19,6 +31,10 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 settings_key='HKLM\Software\Velnor Corporation\Driftreel'
 user_key='HKCU\Software\Velnor Corporation\Driftreel'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Driftreel'
+desktop_key='HKCU\Control Panel\Desktop'
+shared_key='HKLM\Software\Microsoft\Windows\CurrentVersion\SharedDLLs'
+# The program's own modules; the others are shared with the maker's programs.
+own_modules=' Driftreel.scr DriftreelAfx.dll '
 
 # Runs a Windows program and waits for every process it starts (the
 # uninstaller runs on from a copy of itself).
@@ -27,6 +43,36 @@ run_and_wait() {
   timeout 300 wine "$@" >/dev/null 2>&1 || rc=$?
   timeout 120 wineserver -w
   return $rc
+}
+
+# Runs a setup program in a locale, waits for its first page under the
+# expected title (some languages end it in a space), saves it as a screenshot,
+# and goes through the pages with Enter (Next, Install, Finish with the
+# choices as they stand).
+run_pages() {
+  local locale=$1 title=$2 shot=$3 pid window=
+  shift 3
+  LC_ALL=$locale wine "$@" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 1 180); do
+    window=$(xdotool search --onlyvisible --name "^$title *\$" 2>/dev/null | head -n 1)
+    [ -n "$window" ] && break
+    sleep 1
+  done
+  if [ -z "$window" ]; then
+    fail "no window titled '$title' under $locale"
+  else
+    sleep 2
+    xwd -root -silent | convert xwd:- "$build/$shot"
+  fi
+  # An uninstaller goes on from a copy of itself: its page outlives the process.
+  for _ in $(seq 1 40); do
+    kill -0 "$pid" 2>/dev/null || xdotool search --onlyvisible --name "^$title *\$" >/dev/null 2>&1 || break
+    xdotool key Return
+    sleep 3
+  done
+  wait "$pid" 2>/dev/null
+  timeout 120 wineserver -w
 }
 
 # A folder as the system names it, and where it lies on this side.
@@ -52,15 +98,40 @@ expect_no_key() {
 
 program_files=$(windows_folder ProgramFiles)
 install_dir="$program_files\\Velnor\\Driftreel"
-sys_dir=$(unix_path "$(windows_folder SystemRoot)\\system32")
+sys_win="$(windows_folder SystemRoot)\\system32"
+sys_dir=$(unix_path "$sys_win")
 content_dir=$(unix_path "$install_dir")
+shortcut=$(unix_path "$(windows_folder ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs\\Driftreel.lnk")
+
+# Other programs' files of the names of two shared modules: one without
+# version information, one of another company.
+foreign_dir=$(mktemp -d)
+printf 'another program' >"$foreign_dir/eng.dll"
+cp "$sys_dir/version.dll" "$foreign_dir/jpn.dll"
+is_foreign() { [ -f "$foreign_dir/$1" ]; }
+expect_foreign_kept() {
+  local name
+  for name in $(ls "$foreign_dir"); do
+    cmp -s "$foreign_dir/$name" "$sys_dir/$name" || fail "another program's $name was changed"
+  done
+}
+
+expect_saver() {
+  local value
+  value=$(reg_value "$desktop_key" SCRNSAVE.EXE) || { fail "no screen saver chosen"; return; }
+  cmp -s "$(unix_path "${value#REG_SZ }")" "$sys_dir/Driftreel.scr" || fail "the screen saver chosen is $value"
+  expect_value "$desktop_key" ScreenSaveActive "REG_SZ 1"
+}
 
 check_installed() {
   local module name file
   for module in "${modules[@]}"; do
     name=$(basename "$module")
+    is_foreign "$name" && continue
     cmp -s "$module" "$sys_dir/$name" || fail "$name is not installed in the system folder"
   done
+  expect_foreign_kept
+  [ -f "$shortcut" ] || fail "the settings shortcut is missing"
   while IFS= read -r file; do
     cmp -s "$content/$file" "$content_dir/$file" || fail "$file is not installed in the content folder"
   done < <(cd "$content" && find . -type f | sed 's|^\./||')
@@ -72,11 +143,22 @@ check_installed() {
   [ -f "$content_dir/Uninstall.exe" ] || fail "the uninstaller is missing"
 }
 
+# Checks that the program is gone; with "shared" the modules that another
+# install still counts on stay.
 check_removed() {
-  local module file
+  local module name file
   for module in "${modules[@]}"; do
-    [ -e "$sys_dir/$(basename "$module")" ] && fail "$(basename "$module") is still in the system folder"
+    name=$(basename "$module")
+    is_foreign "$name" && continue
+    if [ "${1:-}" = shared ] && [[ $own_modules != *" $name "* ]]; then
+      cmp -s "$module" "$sys_dir/$name" || fail "the shared $name went while still counted"
+    else
+      [ -e "$sys_dir/$name" ] && fail "$name is still in the system folder"
+    fi
   done
+  expect_foreign_kept
+  [ -e "$shortcut" ] && fail "the settings shortcut is still there"
+  reg_value "$desktop_key" SCRNSAVE.EXE >/dev/null && fail "the screen saver choice still names Driftreel"
   while IFS= read -r file; do
     [ -e "$content_dir/$file" ] && fail "$file is still in the content folder"
   done < <(cd "$content" && find . -type f | sed 's|^\./||')
@@ -87,30 +169,84 @@ check_removed() {
 
 uninstall() { run_and_wait "$install_dir\\Uninstall.exe" /S "$@" || fail "the uninstaller failed"; }
 
+# The shared modules of ours (not another program's file of the same name).
+shared_modules() {
+  local module name
+  for module in "${modules[@]}"; do
+    name=$(basename "$module")
+    is_foreign "$name" || [[ $own_modules == *" $name "* ]] || echo "$name"
+  done
+}
+# The count of programs using a module, as "0x..", or "none".
+shared_count() {
+  wine reg query "$shared_key" /v "$sys_win\\$1" 2>/dev/null | tr -d '\r' |
+    awk 'NF > 1 && $(NF-1) == "REG_DWORD" { print $NF; found = 1 } END { if (!found) print "none" }'
+}
+expect_counts() {
+  local name count
+  for name in $(shared_modules); do
+    count=$(shared_count "$name")
+    [ "$count" = "$1" ] || fail "$name is counted $count, expected $1"
+  done
+}
+# Another program of the maker counting itself in beside our install (add),
+# or every count taken back (remove).
+other_program_counts() {
+  local name
+  for name in $(shared_modules); do
+    if [ "$1" = add ]; then
+      wine reg add "$shared_key" /v "$sys_win\\$name" /t REG_DWORD /d 2 /f >/dev/null 2>&1
+    else
+      wine reg delete "$shared_key" /v "$sys_win\\$name" /f >/dev/null 2>&1
+    fi
+  done
+}
+
 # The user has settings and a movie list of their own before installing.
 wine reg add "$user_key" /v Volume /t REG_DWORD /d 77 /f >/dev/null 2>&1
 wine reg add "$user_key\\$default_folder" /v FileCount /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
-echo "installing"
-run_and_wait "$setup" /S || fail "the setup program failed"
-check_installed
+cp "$foreign_dir"/* "$sys_dir/"
+# No count of users left over from an earlier run that was cut short.
+other_program_counts remove
 
-echo "uninstalling, keeping the user's settings"
+echo "installing through Japanese pages, the finish page choosing the screen saver"
+run_pages ja_JP.UTF-8 'Driftreel セットアップ' installer-jpn.png "$setup"
+check_installed
+expect_saver
+expect_counts 0x1
+
+echo "another program counting the shared modules; installing again silently, /SETSAVER choosing the screen saver"
+other_program_counts add
+wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
+run_and_wait "$setup" /S /SETSAVER || fail "the setup program failed"
+check_installed
+expect_saver
+expect_counts 0x2
+
+echo "uninstalling, keeping the user's settings and the shared modules"
 own_movie="$content_dir/$default_folder/My Own Movie.wmv"
 printf 'not a stock movie' >"$own_movie"
 uninstall
-check_removed
+check_removed shared
+expect_counts 0x1
 expect_value "$user_key" Volume "REG_DWORD 0x4d"
 wine reg query "$user_key\\$default_folder" >/dev/null 2>&1 || fail "the user's movie list is gone"
 [ -f "$own_movie" ] || fail "a movie of the user's own was removed"
 rm -f "$own_movie"
+# The other program goes and takes its count with it, leaving the modules.
+other_program_counts remove
 
-echo "installing again and uninstalling with /PURGE"
-run_and_wait "$setup" /S || fail "the setup program failed"
-uninstall /PURGE
+echo "installing and uninstalling with /PURGE through German pages"
+run_pages de_DE.UTF-8 'Installation von Driftreel' installer-deu.png "$setup"
+check_installed
+run_pages de_DE.UTF-8 'Deinstallation von Driftreel' uninstaller-deu.png "$install_dir\\Uninstall.exe" /PURGE
 check_removed
 expect_no_key "$user_key"
 [ -e "$content_dir" ] && fail "the content folder is still there"
+
+for name in $(ls "$foreign_dir"); do rm -f "$sys_dir/$name"; done
+rm -rf "$foreign_dir"
 
 [ "$failures" -eq 0 ] && echo "installer checked"
 exit $((failures > 0))
