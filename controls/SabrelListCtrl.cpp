@@ -118,7 +118,7 @@ BOOL SabrelListCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     // The dialog has moved to a monitor of another DPI and has its new font:
     // the rows take the height of the new size.
     if (message == WM_DPICHANGED_AFTERPARENT) {
-        *pResult = Default();
+        *pResult = DefWindowProc(message, wParam, lParam);
         RemeasureRows();
         Invalidate(TRUE);
         return TRUE;
