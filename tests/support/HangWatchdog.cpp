@@ -1,8 +1,9 @@
 #include "tests/support/HangWatchdog.h"
+#include "tests/support/RunEnvironment.h"
 #include <cstdio>
 
 HangWatchdog::HangWatchdog(DWORD dwLimitMs)
-    : m_dwLimitMs(dwLimitMs), m_hStop(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+    : m_dwLimitMs(TestTime(dwLimitMs)), m_hStop(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
       m_hStep(::CreateEventW(nullptr, FALSE, FALSE, nullptr)), m_lock(), m_hThread(nullptr)
 {
     ::InitializeCriticalSection(&m_lock);

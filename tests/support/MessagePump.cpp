@@ -1,4 +1,5 @@
 #include "tests/support/MessagePump.h"
+#include "tests/support/RunEnvironment.h"
 
 namespace {
 void DispatchPending()
@@ -15,11 +16,11 @@ void DispatchPending()
 
 bool PumpMessagesUntil(const std::function<bool()>& done, DWORD dwTimeoutMs)
 {
-    DWORD dwStart = ::GetTickCount();
+    const DWORD dwStart = ::GetTickCount(), dwLimit = TestTime(dwTimeoutMs);
     for (;;) {
         DispatchPending();
         if (done()) return true;
-        if (::GetTickCount() - dwStart >= dwTimeoutMs) return false;
+        if (::GetTickCount() - dwStart >= dwLimit) return false;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 }

@@ -1,4 +1,5 @@
 #include "tests/support/ModalDriver.h"
+#include "tests/support/RunEnvironment.h"
 
 namespace {
 struct ModalDrive {
@@ -28,7 +29,7 @@ void CALLBACK OnDriveTimer(HWND, UINT, UINT_PTR, DWORD)
 
 INT_PTR RunModalWith(CDialog& dlg, std::function<void(CDialog&)> action, DWORD dwTimeoutMs)
 {
-    ModalDrive drive{ &dlg, std::move(action), false, ::GetTickCount(), dwTimeoutMs };
+    ModalDrive drive{ &dlg, std::move(action), false, ::GetTickCount(), TestTime(dwTimeoutMs) };
     t_pDrive = &drive;
     const UINT_PTR idTimer = ::SetTimer(nullptr, 0, 20, OnDriveTimer);
     const INT_PTR nResult = dlg.DoModal();

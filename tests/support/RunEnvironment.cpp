@@ -20,3 +20,8 @@ uint32_t EnvironmentSeed(const char* pszName)
     long long nValue = ReadNumber(pszName);
     return nValue > 0 ? static_cast<uint32_t>(nValue) : 20261207u;
 }
+
+unsigned long TestTime(unsigned long dwMs)
+{
+    return dwMs * static_cast<unsigned long>(EnvironmentCount("DRIFTREEL_TEST_TIME_SCALE", 1));
+}

@@ -1,4 +1,5 @@
 #include "tests/support/ScreenSaverProcess.h"
+#include "tests/support/RunEnvironment.h"
 #include "tests/support/SystemInput.h"
 
 namespace {
@@ -62,19 +63,19 @@ ScreenSaverProcess::~ScreenSaverProcess()
 
 HWND ScreenSaverProcess::WaitForWindow(DWORD dwTimeoutMs) const
 {
-    DWORD dwStart = ::GetTickCount();
+    const DWORD dwStart = ::GetTickCount(), dwLimit = TestTime(dwTimeoutMs);
     do {
         WindowSearch search = { m_pi.dwProcessId, nullptr };
         ::EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
         if (search.hFound) return search.hFound;
         if (::WaitForSingleObject(m_pi.hProcess, 5) == WAIT_OBJECT_0) return nullptr;
-    } while (::GetTickCount() - dwStart < dwTimeoutMs);
+    } while (::GetTickCount() - dwStart < dwLimit);
     return nullptr;
 }
 
 DWORD ScreenSaverProcess::WaitForExit(DWORD dwTimeoutMs) const
 {
-    ::WaitForSingleObject(m_pi.hProcess, dwTimeoutMs);
+    ::WaitForSingleObject(m_pi.hProcess, TestTime(dwTimeoutMs));
     DWORD dwCode = STILL_ACTIVE;
     ::GetExitCodeProcess(m_pi.hProcess, &dwCode);
     return dwCode;

@@ -1,4 +1,5 @@
 #include "tests/support/SystemInput.h"
+#include "tests/support/RunEnvironment.h"
 
 void MoveCursor(int x, int y)
 {
@@ -44,7 +45,8 @@ void ActivateAnotherWindow()
 bool WaitForFocusInside(HWND hWnd, DWORD dwTimeoutMs)
 {
     const DWORD dwThreadId = ::GetWindowThreadProcessId(hWnd, nullptr);
-    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < dwTimeoutMs; ::Sleep(5)) {
+    const DWORD dwLimit = TestTime(dwTimeoutMs);
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < dwLimit; ::Sleep(5)) {
         GUITHREADINFO info = { sizeof(info) };
         if (::GetGUIThreadInfo(dwThreadId, &info) && info.hwndFocus && ::IsChild(hWnd, info.hwndFocus)) return true;
     }
