@@ -4,6 +4,7 @@
 #include "catalogue/MovieList.h"
 #include "catalogue/ScreenShape.h"
 #include "catalogue/ShapeVariant.h"
+#include "controls/DpiScale.h"
 #include "media/MediaIds.h"
 #include "res/ids.h"
 #include "settings/SettingsRecord.h"
@@ -46,6 +47,7 @@ BEGIN_MESSAGE_MAP(SettingsDialog, SabrelDialog2)
     ON_WM_GETMINMAXINFO()
     ON_WM_QUERYENDSESSION()
     ON_WM_ENDSESSION()
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(SettingsDialog, CCmdTarget)
@@ -90,8 +92,7 @@ BOOL SettingsDialog::OnInitDialog()
     ClassifyScreen();
     FillFolderCombo();
     if (!SelectStoredFolder()) m_comboFolder.EnableWindow(FALSE);
-    m_nSampleWidth = m_viewMovies.GetStringWidth(kSampleText);
-    m_nWideWidth = m_viewMovies.GetStringWidth(kWideSampleText);
+    MeasureSampleWidths();
     InsertMovieColumn();
     m_viewMovies.DeleteAllItems();
     m_strFolderPath = GetSelectedFolderPath();
@@ -187,6 +188,26 @@ void SettingsDialog::OnMovieListClick(NMHDR*, LRESULT* pResult)
 void SettingsDialog::OnShowWindow(BOOL, UINT)
 {
     Default();
+}
+
+void SettingsDialog::MeasureSampleWidths()
+{
+    m_nSampleWidth = m_viewMovies.GetStringWidth(kSampleText);
+    m_nWideWidth = m_viewMovies.GetStringWidth(kWideSampleText);
+}
+
+// Moved to a monitor of another DPI: the system scales the dialog and its
+// fonts; the size the dialog keeps becomes the one the system suggests, and
+// the movie column is measured again in the new font.
+LRESULT SettingsDialog::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+    m_rcWindow = *reinterpret_cast<const RECT*>(lParam);
+    LRESULT lResult = Default();
+    SetWindowPos(nullptr, m_rcWindow.left, m_rcWindow.top, m_rcWindow.right - m_rcWindow.left,
+                 m_rcWindow.bottom - m_rcWindow.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MeasureSampleWidths();
+    UpdateColumnWidth();
+    return lResult;
 }
 
 // The dialog keeps the size it opened with. Until that size is known (the

@@ -139,6 +139,8 @@ protected:
     void OnMovieListClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnGetMinMaxInfo(MINMAXINFO* pMMI);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    void MeasureSampleWidths();
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

@@ -1,4 +1,5 @@
 #include "controls/MovieListCtrl.h"
+#include "controls/DpiScale.h"
 
 namespace {
 const COLORREF kRowBackground = RGB(142, 223, 255);
@@ -43,16 +44,18 @@ void MovieListCtrl::DrawItem(LPDRAWITEMSTRUCT p)
         dc.FillSolidRect(&p->rcItem, kRowBackground);
         if (p->itemState & ODS_SELECTED) DrawSelectionFrame(p->hDC, p->rcItem);
     }
-    DrawRowTexts(p->hDC, p->rcItem, (int)p->itemID, clrText, kTextIndent);
+    DrawRowTexts(p->hDC, p->rcItem, (int)p->itemID, clrText, DpiScale::Scaled(m_hWnd, kTextIndent));
 }
 
 void MovieListCtrl::DrawSelectionFrame(HDC hdc, const RECT& rcRow)
 {
-    HPEN hPen = ::CreatePen(PS_SOLID, 1, kSelectionFrame);
+    // One pixel wide and one in from the row's edge at 96 DPI.
+    int nLine = DpiScale::Scaled(m_hWnd, 1);
+    HPEN hPen = ::CreatePen(PS_INSIDEFRAME, nLine, kSelectionFrame);
     HBRUSH hBrush = ::CreateSolidBrush(kRowBackground);
     HGDIOBJ hOldPen = ::SelectObject(hdc, hPen);
     HGDIOBJ hOldBrush = ::SelectObject(hdc, hBrush);
-    ::Rectangle(hdc, rcRow.left + 1, rcRow.top + 1, rcRow.right - 1, rcRow.bottom - 1);
+    ::Rectangle(hdc, rcRow.left + nLine, rcRow.top + nLine, rcRow.right - nLine, rcRow.bottom - nLine);
     ::SelectObject(hdc, hOldBrush);
     ::SelectObject(hdc, hOldPen);
     ::DeleteObject(hBrush);

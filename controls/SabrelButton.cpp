@@ -1,4 +1,5 @@
 #include "controls/SabrelButton.h"
+#include "controls/DpiScale.h"
 #include "controls/SkinColors.h"
 
 using namespace SkinColors;
@@ -31,23 +32,24 @@ void SabrelButton::Paint(HDC hdc, const CRect& rc)
 
 void SabrelButton::PaintFace(HDC hdc, const CRect& rc, LRESULT nState)
 {
+    int nRadius = DpiScale::Scaled(m_hWnd, kRadius);
     if (IsDisabled()) {
-        SkinPaint::FillRoundFace(hdc, rc, kRadius, kFaceDisabled, kFaceDisabled, kBorderDisabled);
+        SkinPaint::FillRoundFace(hdc, rc, nRadius, kFaceDisabled, kFaceDisabled, kBorderDisabled);
         return;
     }
     bool bDefault = (GetStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     bool bEmphasis = bDefault || (nState & BST_FOCUS);
     if (nState & BST_PUSHED)
-        SkinPaint::FillRoundFace(hdc, rc, kRadius, kFacePressedTop, kFacePressedBottom, kAccent);
+        SkinPaint::FillRoundFace(hdc, rc, nRadius, kFacePressedTop, kFacePressedBottom, kAccent);
     else if (IsHot())
-        SkinPaint::FillRoundFace(hdc, rc, kRadius, kFaceTop, kFaceHotBottom, kBorderHot);
+        SkinPaint::FillRoundFace(hdc, rc, nRadius, kFaceTop, kFaceHotBottom, kBorderHot);
     else
-        SkinPaint::FillRoundFace(hdc, rc, kRadius, kFaceTop, kFaceBottom, bEmphasis ? kAccent : kBorder);
+        SkinPaint::FillRoundFace(hdc, rc, nRadius, kFaceTop, kFaceBottom, bEmphasis ? kAccent : kBorder);
     // The default button (and the one that would take Enter) gets a second,
     // lighter ring inside its border.
     if (bEmphasis) {
         CRect rcInner = rc;
         ::InflateRect(&rcInner, -1, -1);
-        SkinPaint::FrameRound(hdc, rcInner, kRadius - 1, kAccentLight);
+        SkinPaint::FrameRound(hdc, rcInner, nRadius - 1, kAccentLight);
     }
 }

@@ -1,4 +1,5 @@
 #include "controls/SabrelCheckBox.h"
+#include "controls/DpiScale.h"
 #include "controls/SkinColors.h"
 #include <algorithm>
 
@@ -30,7 +31,7 @@ void SabrelCheckBox::Paint(HDC hdc, const CRect& rc)
     CRect rcBox(rc.left, rc.top + (rc.Height() - nBox) / 2, rc.left + nBox, rc.top + (rc.Height() - nBox) / 2 + nBox);
     LRESULT nState = Ask(BM_GETSTATE);
     PaintBox(hdc, rcBox, nState);
-    PaintLabel(hdc, CRect(rcBox.right + kGap, rc.top, rc.right, rc.bottom), nState);
+    PaintLabel(hdc, CRect(rcBox.right + DpiScale::Scaled(m_hWnd, kGap), rc.top, rc.right, rc.bottom), nState);
 }
 
 void SabrelCheckBox::PaintBox(HDC hdc, const CRect& rcBox, LRESULT nState)

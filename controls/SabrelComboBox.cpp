@@ -1,4 +1,5 @@
 #include "controls/SabrelComboBox.h"
+#include "controls/DpiScale.h"
 #include "controls/SkinColors.h"
 
 using namespace SkinColors;
@@ -29,12 +30,13 @@ ULONGLONG SabrelComboBox::VisualState()
 
 void SabrelComboBox::Paint(HDC hdc, const CRect& rc)
 {
+    int nRadius = DpiScale::Scaled(m_hWnd, kRadius);
     ::FillRect(hdc, &rc, SkinPaint::ParentBrush(m_hWnd, hdc, WM_CTLCOLORSTATIC));
     bool bDropped = Ask(CB_GETDROPPEDSTATE) != 0;
     if (IsDisabled())
-        SkinPaint::FillRoundFace(hdc, rc, kRadius, kFaceDisabled, kFaceDisabled, kBorderDisabled);
+        SkinPaint::FillRoundFace(hdc, rc, nRadius, kFaceDisabled, kFaceDisabled, kBorderDisabled);
     else
-        SkinPaint::FillRoundFace(hdc, rc, kRadius, kField, kField, (IsHot() || bDropped) ? kBorderHot : kBorder);
+        SkinPaint::FillRoundFace(hdc, rc, nRadius, kField, kField, (IsHot() || bDropped) ? kBorderHot : kBorder);
     int nButton = ::GetSystemMetrics(SM_CXVSCROLL) + 2;
     PaintArrowButton(hdc, CRect(rc.right - nButton, rc.top, rc.right, rc.bottom), bDropped);
     PaintSelection(hdc, CRect(rc.left + 3, rc.top + 3, rc.right - nButton - 1, rc.bottom - 3), bDropped);
@@ -42,12 +44,13 @@ void SabrelComboBox::Paint(HDC hdc, const CRect& rc)
 
 void SabrelComboBox::PaintArrowButton(HDC hdc, const CRect& rcButton, bool bDropped)
 {
+    int nRadius = DpiScale::Scaled(m_hWnd, kRadius);
     CRect rcFace = rcButton;
     ::InflateRect(&rcFace, -2, -2);
     if (!IsDisabled() && (IsHot() || bDropped)) {
         COLORREF clrTop = bDropped ? kFacePressedTop : kFaceTop;
         COLORREF clrBottom = bDropped ? kFacePressedBottom : kFaceHotBottom;
-        SkinPaint::FillRoundFace(hdc, rcFace, kRadius - 1, clrTop, clrBottom, clrBottom);
+        SkinPaint::FillRoundFace(hdc, rcFace, nRadius - 1, clrTop, clrBottom, clrBottom);
     }
     DrawArrow(hdc, rcButton, IsDisabled() ? kTextDisabled : kAccent);
 }

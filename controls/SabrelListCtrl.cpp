@@ -1,4 +1,5 @@
 #include "controls/SabrelListCtrl.h"
+#include "controls/DpiScale.h"
 #include "controls/SabrelAPI.h"
 #include "controls/SkinColors.h"
 #include "controls/SkinPaint.h"
@@ -65,7 +66,7 @@ void SabrelListCtrl::RemeasureRows()
 int SabrelListCtrl::RowHeight()
 {
     HDC hdc = ::GetDC(m_hWnd);
-    int nHeight = SkinPaint::FontHeight(hdc, SkinPaint::WindowFont(m_hWnd)) + kRowPadding;
+    int nHeight = SkinPaint::FontHeight(hdc, SkinPaint::WindowFont(m_hWnd)) + DpiScale::Scaled(m_hWnd, kRowPadding);
     ::ReleaseDC(m_hWnd, hdc);
     return nHeight;
 }
@@ -90,7 +91,7 @@ void SabrelListCtrl::DrawItem(LPDRAWITEMSTRUCT p)
     else SkinPaint::FillSolid(p->hDC, rcRow, RowColour(bDisabled, bSelected, (int)p->itemID));
     COLORREF clrText = bDisabled ? kTextDisabled : bSelected ? kOnAccent : kText;
     int nMode = ::SetBkMode(p->hDC, TRANSPARENT);
-    DrawRowTexts(p->hDC, p->rcItem, (int)p->itemID, clrText, kTextIndent);
+    DrawRowTexts(p->hDC, p->rcItem, (int)p->itemID, clrText, DpiScale::Scaled(m_hWnd, kTextIndent));
     ::SetBkMode(p->hDC, nMode);
     if ((p->itemState & ODS_FOCUS) && SkinPaint::ShowsFocusCues(m_hWnd)) SkinPaint::DrawFocus(p->hDC, rcRow);
 }
@@ -114,6 +115,14 @@ void SabrelListCtrl::DrawRowTexts(HDC hdc, const RECT& rcRow, int nItem, COLORRE
 
 BOOL SabrelListCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+    // The dialog has moved to a monitor of another DPI and has its new font:
+    // the rows take the height of the new size.
+    if (message == WM_DPICHANGED_AFTERPARENT) {
+        *pResult = DefWindowProc(message, wParam, lParam);
+        RemeasureRows();
+        Invalidate(TRUE);
+        return TRUE;
+    }
     if (message == WM_NOTIFY) {
         NMHDR* pHdr = reinterpret_cast<NMHDR*>(lParam);
         if (pHdr->code == NM_CUSTOMDRAW && pHdr->hwndFrom == (HWND)SendMessage(LVM_GETHEADER)) {
@@ -153,6 +162,7 @@ void PaintHeaderFace(HDC hdc, const RECT& rc, bool bSeparator)
 
 void SabrelListCtrl::PaintHeaderItem(HWND hHeader, HDC hdc, const RECT& rc, int nItem)
 {
+    int nIndent = DpiScale::Scaled(m_hWnd, kTextIndent);
     PaintHeaderFace(hdc, rc, true);
     wchar_t szText[MAX_PATH] = L"";
     HDITEMW item = {};
@@ -160,7 +170,7 @@ void SabrelListCtrl::PaintHeaderItem(HWND hHeader, HDC hdc, const RECT& rc, int 
     item.pszText = szText;
     item.cchTextMax = MAX_PATH;
     ::SendMessageW(hHeader, HDM_GETITEMW, (WPARAM)nItem, (LPARAM)&item);
-    CRect rcText(rc.left + kTextIndent, rc.top, rc.right - kTextIndent, rc.bottom);
+    CRect rcText(rc.left + nIndent, rc.top, rc.right - nIndent, rc.bottom);
     SkinPaint::DrawTextIn(hdc, SkinPaint::WindowFont(hHeader), szText, rcText, kCellFormat,
                           (GetStyle() & WS_DISABLED) ? kTextDisabled : kText);
 }

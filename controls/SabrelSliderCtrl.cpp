@@ -1,4 +1,5 @@
 #include "controls/SabrelSliderCtrl.h"
+#include "controls/DpiScale.h"
 #include "controls/SkinColors.h"
 
 using namespace SkinColors;
@@ -37,8 +38,9 @@ void SabrelSliderCtrl::Paint(HDC hdc, const CRect& rc)
 
 void SabrelSliderCtrl::PaintGroove(HDC hdc, const CRect& rcChannel, const CRect& rcThumb)
 {
+    int nHalf = DpiScale::Scaled(m_hWnd, kGrooveHalf);
     int cy = (rcThumb.top + rcThumb.bottom) / 2;
-    CRect rcGroove(rcChannel.left, cy - kGrooveHalf, rcChannel.right, cy + kGrooveHalf);
+    CRect rcGroove(rcChannel.left, cy - nHalf, rcChannel.right, cy + nHalf);
     SkinPaint::FillRoundFace(hdc, rcGroove, 4, kChannel, kChannel, IsDisabled() ? kBorderDisabled : kBorder);
     if (IsDisabled()) return;
     // The part left of the thumb is filled: how much of the range is chosen.
@@ -48,12 +50,13 @@ void SabrelSliderCtrl::PaintGroove(HDC hdc, const CRect& rcChannel, const CRect&
 
 void SabrelSliderCtrl::PaintTicks(HDC hdc, const CRect& rcChannel, const CRect& rcThumb)
 {
+    int nLength = DpiScale::Scaled(m_hWnd, kTickLength);
     // The control places the inner ticks; the end ticks sit where the
     // thumb's centre stands at the ends of the range.
     int nHalfThumb = rcThumb.Width() / 2;
     int nTicks = (int)Ask(TBM_GETNUMTICS);
     COLORREF clr = IsDisabled() ? kBorderDisabled : kBorder;
-    CRect rcTick(0, rcThumb.bottom + 1, 1, rcThumb.bottom + 1 + kTickLength);
+    CRect rcTick(0, rcThumb.bottom + 1, 1, rcThumb.bottom + 1 + nLength);
     auto drawAt = [&](int x) {
         rcTick.left = x;
         rcTick.right = x + 1;

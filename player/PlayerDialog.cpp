@@ -136,6 +136,7 @@ void PlayerDialog::LoadSettings(CString& strFilePath)
 void PlayerDialog::CoverScreen()
 {
     SetWindowPos(&wndTopMost, 0, 0, m_cxFull, m_cyFull, SWP_SHOWWINDOW);
+    m_covers.Cover(m_hWnd);
     ::ShowCursor(FALSE);
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 #include "framework/Afx.h"
 #include "media/CWMPPlayer4.h"
+#include "player/MonitorCovers.h"
 #include <mmsystem.h>
 
 class IdleSleepPolicy;
@@ -61,6 +62,8 @@ public:
     CWMPPlayer4 m_player;
     // Where the idle-sleep delay and the held-awake test come from.
     IdleSleepPolicy* m_pIdleSleepPolicy;
+    // Black over every other monitor while the player runs.
+    MonitorCovers m_covers;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -132,6 +132,7 @@ void PlayerDialog::OnDestroy()
     KillOneShotTimer(m_idCaptureTimer);
     EndTimerPosts(m_hWnd);
     ::KillTimer(m_hWnd, ID_TIMER_CODECSKIP);
+    m_covers.Remove();
     if (!m_bPowerExpired) {
         m_nPowerAction = 0;
         if (ScreenSaverApp* pApp = GetScreenSaverApp()) pApp->SetPowerAction(m_nPowerAction);
@@ -179,7 +180,7 @@ void PlayerDialog::OnPlayerMouseMove(short, short, long fX, long fY)
 }
 
 // Losing the capture is the moment another window may come up: put the
-// player back on top over the whole screen.
+// player back on top over the whole screen, and the other monitors' covers.
 void PlayerDialog::OnCaptureChanged(CWnd* pWnd)
 {
     int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
@@ -190,6 +191,7 @@ void PlayerDialog::OnCaptureChanged(CWnd* pWnd)
     ::SystemParametersInfoW(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &dwLockTimeout, 0);
     ::SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, 0);
     SetWindowPos(&wndTopMost, 0, 0, cx, cy, SWP_SHOWWINDOW);
+    m_covers.Raise();
     ::SystemParametersInfoW(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>((DWORD_PTR)dwLockTimeout), 0);
     ::AttachThreadInput(dwGaining, dwForeground, FALSE);
     Default();

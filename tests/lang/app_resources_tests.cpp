@@ -5,6 +5,7 @@
 #include "tests/lang/LanguageLibrary.h"
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
 
 namespace {
 
@@ -79,6 +80,22 @@ TEST(ProgramResources, IconComesInSmallMediumAndLargeSizes)
         EXPECT_NE(icon, nullptr) << size;
         if (icon) DestroyIcon(static_cast<HICON>(icon));
     }
+}
+
+// Not stretched as a bitmap at any scaling: aware of each monitor's DPI
+// (v2, with the older per-monitor and system-wide forms for older systems),
+// run as the user who starts it, on the systems it was made for.
+TEST(ProgramResources, ManifestDeclaresPerMonitorDpiAwareness)
+{
+    HRSRC info = FindResourceW(Own(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    ASSERT_NE(info, nullptr);
+    const char* data = static_cast<const char*>(LockResource(LoadResource(Own(), info)));
+    ASSERT_NE(data, nullptr);
+    std::string manifest(data, SizeofResource(Own(), info));
+    for (const char* part : { "WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>",
+                              "WindowsSettings\">true/pm</dpiAware>", "level=\"asInvoker\"",
+                              "{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}" })
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
 }
 
 TEST(ProgramResources, NamesTheProductAndItsVersion)

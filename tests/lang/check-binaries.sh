@@ -5,7 +5,8 @@
 #    (.scr) and the libraries (.dll) are GUI modules, while the .exe files are
 #    the build's own test and measuring programs and may be console programs;
 #  - each language library holds resources only: no code section, no import
-#    or export table and no entry point.
+#    or export table and no entry point;
+#  - the screen saver's resources hold its manifest.
 set -u
 bin=$1; shift
 objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
@@ -34,6 +35,17 @@ for code in "$@"; do
   done
   echo "$headers" | grep -Eq '^AddressOfEntryPoint[[:space:]]+0+$' || fail "$code.dll has an entry point"
 done
+
+# The screen saver carries its manifest: aware of each monitor's DPI.
+scr=$bin/Driftreel.scr
+if [ -f "$scr" ]; then
+  manifest=$(i686-w64-mingw32-objcopy -O binary --only-section=.rsrc "$scr" /dev/stdout | tr -d '\0')
+  for part in '>PerMonitorV2, PerMonitor</dpiAwareness>' '>true/pm</dpiAware>' 'level="asInvoker"'; do
+    echo "$manifest" | grep -qaF "$part" || fail "Driftreel.scr: no $part in its resources"
+  done
+else
+  fail "Driftreel.scr is missing"
+fi
 
 [ "$failures" -eq 0 ] && echo "all modules checked"
 exit $((failures > 0))

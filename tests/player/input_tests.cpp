@@ -185,3 +185,30 @@ TEST_F(InputTest, TheAboutBoxOpensFromTheSystemMenu)
         d.EndDialog(IDOK);
     });
 }
+
+// Each monitor but the primary gets a black topmost cover over all of it; a
+// click over a cover ends the player like a click over the player, and the
+// covers go with it. On a desktop of one monitor there are none.
+TEST_F(InputTest, OtherMonitorsAreCoveredUntilThePlayerEnds)
+{
+    std::vector<HWND> covers;
+    PlayerDialog dlg(nullptr);
+    INT_PTR nResult = Run(dlg, [&](PlayerDialog& d) {
+        covers = d.m_covers.Windows();
+        EXPECT_EQ(size_t(::GetSystemMetrics(SM_CMONITORS) - 1), covers.size());
+        for (HWND hCover : covers) {
+            MONITORINFO mi = { sizeof(mi) };
+            ::GetMonitorInfoW(::MonitorFromWindow(hCover, MONITOR_DEFAULTTONEAREST), &mi);
+            RECT rc;
+            ::GetWindowRect(hCover, &rc);
+            EXPECT_TRUE(::EqualRect(&rc, &mi.rcMonitor));
+            EXPECT_FALSE(mi.dwFlags & MONITORINFOF_PRIMARY);
+            EXPECT_TRUE(::IsWindowVisible(hCover));
+            EXPECT_TRUE(::GetWindowLongW(hCover, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        }
+        ::PostMessageW(covers.empty() ? d.m_hWnd : covers[0], WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        EXPECT_TRUE(WaitForEnd(d));
+    });
+    EXPECT_EQ(IDCANCEL, nResult);
+    for (HWND hCover : covers) EXPECT_FALSE(::IsWindow(hCover));
+}

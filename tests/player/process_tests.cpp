@@ -36,18 +36,44 @@ protected:
 
     std::unique_ptr<ScreenSaverProcess> m_pSaver;
 };
+
+// The centre of a monitor other than the primary one; false when there is
+// only one (two-monitors.sh runs these tests on two).
+BOOL CALLBACK FindOtherMonitor(HMONITOR hMonitor, HDC, LPRECT, LPARAM lParam)
+{
+    MONITORINFO mi = { sizeof(mi) };
+    if (!::GetMonitorInfoW(hMonitor, &mi) || (mi.dwFlags & MONITORINFOF_PRIMARY)) return TRUE;
+    *reinterpret_cast<POINT*>(lParam) = { (mi.rcMonitor.left + mi.rcMonitor.right) / 2,
+                                          (mi.rcMonitor.top + mi.rcMonitor.bottom) / 2 };
+    return FALSE;
 }
 
-TEST_F(PlayerProcessTest, ThePlayerCoversTheScreenTopmost)
+bool OtherMonitorCentre(POINT& pt)
+{
+    pt = { -1, -1 };
+    ::EnumDisplayMonitors(nullptr, nullptr, FindOtherMonitor, reinterpret_cast<LPARAM>(&pt));
+    return pt.x != -1 || pt.y != -1;
+}
+
+COLORREF ScreenPixel(POINT pt)
+{
+    HDC hdc = ::GetDC(nullptr);
+    COLORREF clr = ::GetPixel(hdc, pt.x, pt.y);
+    ::ReleaseDC(nullptr, hdc);
+    return clr;
+}
+}
+
+TEST_F(PlayerProcessTest, ThePlayerCoversThePrimaryScreenTopmost)
 {
     HWND hWnd = Start();
     ASSERT_NE(nullptr, hWnd);
     RECT rc;
     ::GetWindowRect(hWnd, &rc);
-    EXPECT_EQ(::GetSystemMetrics(SM_XVIRTUALSCREEN), rc.left);
-    EXPECT_EQ(::GetSystemMetrics(SM_YVIRTUALSCREEN), rc.top);
-    EXPECT_EQ(::GetSystemMetrics(SM_CXVIRTUALSCREEN), rc.right - rc.left);
-    EXPECT_EQ(::GetSystemMetrics(SM_CYVIRTUALSCREEN), rc.bottom - rc.top);
+    EXPECT_EQ(0, rc.left);
+    EXPECT_EQ(0, rc.top);
+    EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN), rc.right - rc.left);
+    EXPECT_EQ(::GetSystemMetrics(SM_CYSCREEN), rc.bottom - rc.top);
     EXPECT_TRUE(::GetWindowLongW(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(CString(L"Driftreel Player"), WindowText(hWnd));
     PressKey(VK_SPACE);
@@ -94,4 +120,24 @@ TEST_F(PlayerProcessTest, PowerStatusChangesDoNotEndIt)
     EXPECT_TRUE(StillRuns());
     PressButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(EndsWithoutPowerAction());
+}
+
+TEST_F(PlayerProcessTest, AnotherMonitorIsBlackAndInputOverItEndsThePlayer)
+{
+    POINT ptOther;
+    if (!OtherMonitorCentre(ptOther)) GTEST_SKIP() << "a desktop of one monitor";
+    ExpectEndedBy("movement there", [&](HWND) {
+        HWND hCover = ::WindowFromPoint(ptOther);
+        DWORD dwProcess = 0;
+        ::GetWindowThreadProcessId(hCover, &dwProcess);
+        EXPECT_EQ(m_pSaver->ProcessId(), dwProcess);
+        EXPECT_TRUE(::GetWindowLongW(hCover, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_EQ(RGB(0, 0, 0), ScreenPixel(ptOther));
+        for (int i = 0; i < 5 && m_pSaver->WaitForExit(0) == STILL_ACTIVE; ++i)
+            MoveCursor(ptOther.x + 20 * i, ptOther.y + 10 * i);
+    });
+    ExpectEndedBy("a click there", [&](HWND) {
+        MoveCursor(ptOther.x, ptOther.y);
+        PressButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    });
 }

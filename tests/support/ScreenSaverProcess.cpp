@@ -8,12 +8,21 @@ struct WindowSearch {
     HWND hFound;
 };
 
+// The black covers a player puts over the other monitors are not what a
+// test waits for.
+bool IsMonitorCover(HWND hWnd)
+{
+    wchar_t szClass[32] = L"";
+    ::GetClassNameW(hWnd, szClass, 32);
+    return lstrcmpW(szClass, L"DriftreelCover") == 0;
+}
+
 BOOL CALLBACK FindVisibleWindow(HWND hWnd, LPARAM lParam)
 {
     auto* search = reinterpret_cast<WindowSearch*>(lParam);
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hWnd, &pid);
-    if (pid == search->dwProcessId && ::IsWindowVisible(hWnd)) {
+    if (pid == search->dwProcessId && ::IsWindowVisible(hWnd) && !IsMonitorCover(hWnd)) {
         search->hFound = hWnd;
         return FALSE;
     }

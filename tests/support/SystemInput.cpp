@@ -5,9 +5,10 @@ void MoveCursor(int x, int y)
 {
     INPUT input = {};
     input.type = INPUT_MOUSE;
-    input.mi.dx = x * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
-    input.mi.dy = y * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    // Over the whole desktop, so that a point on any monitor can be reached.
+    input.mi.dx = (x - ::GetSystemMetrics(SM_XVIRTUALSCREEN)) * 65536 / ::GetSystemMetrics(SM_CXVIRTUALSCREEN) + 1;
+    input.mi.dy = (y - ::GetSystemMetrics(SM_YVIRTUALSCREEN)) * 65536 / ::GetSystemMetrics(SM_CYVIRTUALSCREEN) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
     ::SendInput(1, &input, sizeof(input));
     ::Sleep(60);
 }
