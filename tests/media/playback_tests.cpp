@@ -46,6 +46,14 @@ size_t CountDifferences(const std::vector<DWORD>& a, const std::vector<DWORD>& b
     return n;
 }
 
+// A black frame: nearly every pixel dark.
+bool IsBlack(const std::vector<DWORD>& pixels)
+{
+    size_t nDark = 0;
+    for (DWORD p : pixels) nDark += GetRValue(p) < 24 && GetGValue(p) < 24 && GetBValue(p) < 24;
+    return nDark > pixels.size() * 9 / 10;
+}
+
 void SendMouse(DWORD dwFlags)
 {
     INPUT in = {};
@@ -122,10 +130,19 @@ TEST_F(PlaybackTest, AMovieShowsMovingPicturesInTheControlAndEnds)
             EXPECT_GT(CountDifferences(first, second), first.size() / 20) << "the picture did not move";
             EXPECT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateMediaEnded, 15000)) << "no end";
             EXPECT_EQ(kPlayStateMediaEnded, d.m_player.get_playState());
-            // As the player does at the end: close, open again, play.
+            // As the player does at the end: close, open again, play. The
+            // last picture stays until the next movie's pictures replace it.
             d.m_player.close();
             Open(d, pszMovie);
+            for (int i = 0; i < 4; ++i) {
+                PumpMessagesFor(40);
+                EXPECT_FALSE(IsBlack(CaptureScreen(rc))) << "black before play, capture " << i;
+            }
             Play(d);
+            for (int i = 0; i < 8; ++i) {
+                PumpMessagesFor(20);
+                EXPECT_FALSE(IsBlack(CaptureScreen(rc))) << "black after play, capture " << i;
+            }
         });
     }
 }
