@@ -27,7 +27,7 @@ void DirectShowPlayer::Play()
         if (m_nPlayState == kPlayStateMediaEnded) m_graph.SetPosition(0.0);
         m_graph.Run();
     }
-    m_held.Clear();
+    ReleaseHeldPicture();
     SetPlayState(kPlayStatePlaying);
 }
 
@@ -64,8 +64,7 @@ bool DirectShowPlayer::OpenMedia()
             ReportMissingCodec();
         } else {
             // Nothing follows that could replace the held picture.
-            m_held.Clear();
-            ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
+            ReleaseHeldPicture();
             SetOpenState(kOpenStateNoMedia);
         }
         return false;
@@ -108,6 +107,15 @@ void DirectShowPlayer::ReleaseMedia()
     if (m_media == Media::Movie) m_held.Capture(GetSafeHwnd());
     DropMedia();
     if (GetSafeHwnd()) ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
+}
+
+void DirectShowPlayer::ReleaseHeldPicture()
+{
+    if (!m_held.IsHeld()) return;
+    m_held.Clear();
+    // The video window covers what was held; a movie without one shows black
+    // instead of the previous movie's picture.
+    ::InvalidateRect(GetSafeHwnd(), nullptr, FALSE);
 }
 
 void DirectShowPlayer::DropMedia()

@@ -40,6 +40,7 @@ private:
     // Closes the media; a movie leaves its last picture held.
     void ReleaseMedia();
     void DropMedia();
+    void ReleaseHeldPicture();
     void SetPlayState(long nState);
     void SetOpenState(long nState);
     void OnGraphNotify();

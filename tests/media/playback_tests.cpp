@@ -3,6 +3,7 @@
 // playback calls work, and real input turns into the control's events.
 #include "tests/media/MediaHostDialog.h"
 #include "tests/support/MessagePump.h"
+#include "tests/soak/ResourceCounts.h"
 #include "media/DirectShowPlayer.h"
 #include "media/MediaFactory.h"
 #include <gtest/gtest.h>
@@ -143,6 +144,15 @@ TEST_F(PlaybackTest, AMovieShowsMovingPicturesInTheControlAndEnds)
                 PumpMessagesFor(20);
                 EXPECT_FALSE(IsBlack(CaptureScreen(rc))) << "black after play, capture " << i;
             }
+            // The held pictures of further changes are all given back.
+            DWORD dwGdi = ResourceCounts::Take().m_dwGdiObjects;
+            for (int i = 0; i < 3; ++i) {
+                d.m_player.close();
+                Open(d, pszMovie);
+                Play(d);
+                PumpMessagesFor(100);
+            }
+            EXPECT_LE(ResourceCounts::Take().m_dwGdiObjects, dwGdi) << "GDI objects left by movie changes";
         });
     }
 }
