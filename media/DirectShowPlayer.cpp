@@ -27,6 +27,7 @@ void DirectShowPlayer::Play()
         if (m_nPlayState == kPlayStateMediaEnded) m_graph.SetPosition(0.0);
         m_graph.Run();
     }
+    ReleaseHeldPicture();
     SetPlayState(kPlayStatePlaying);
 }
 
@@ -59,8 +60,13 @@ bool DirectShowPlayer::OpenMedia()
     SetOpenState(kOpenStateMediaOpening);
     HRESULT hr = LoadMedia();
     if (FAILED(hr)) {
-        if (IsMissingCodec(hr)) ReportMissingCodec();
-        else SetOpenState(kOpenStateNoMedia);
+        if (IsMissingCodec(hr)) {
+            ReportMissingCodec();
+        } else {
+            // Nothing follows that could replace the held picture.
+            ReleaseHeldPicture();
+            SetOpenState(kOpenStateNoMedia);
+        }
         return false;
     }
     ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
@@ -77,6 +83,8 @@ HRESULT DirectShowPlayer::LoadMedia()
     if (FAILED(hr)) return hr;
     m_media = m_picture.IsLoaded() ? Media::Picture : Media::Movie;
     m_graph.SetVolume(m_nVolume);
+    if (m_media == Media::Movie) m_graph.Cue();
+    else m_held.Clear();
     return S_OK;
 }
 
@@ -94,10 +102,27 @@ void DirectShowPlayer::ReportMissingCodec()
 
 void DirectShowPlayer::ReleaseMedia()
 {
+    // Between two movies of a list (close, next URL, ready, play) the window
+    // keeps the last picture instead of going black.
+    if (m_media == Media::Movie) m_held.Capture(GetSafeHwnd());
+    DropMedia();
+    if (GetSafeHwnd()) ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
+}
+
+void DirectShowPlayer::ReleaseHeldPicture()
+{
+    if (!m_held.IsHeld()) return;
+    m_held.Clear();
+    // The video window covers what was held; a movie without one shows black
+    // instead of the previous movie's picture.
+    ::InvalidateRect(GetSafeHwnd(), nullptr, FALSE);
+}
+
+void DirectShowPlayer::DropMedia()
+{
     m_graph.Close();
     m_picture.Clear();
     m_media = Media::None;
-    if (GetSafeHwnd()) ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
 }
 
 void DirectShowPlayer::SetPlayState(long nState)
@@ -131,6 +156,7 @@ void DirectShowPlayer::OnPaint()
     RECT rc;
     ::GetClientRect(GetSafeHwnd(), &rc);
     if (m_media == Media::Picture) m_picture.Draw(hDC, rc);
+    else if (m_held.IsHeld()) m_held.Draw(hDC, rc);
     else ::FillRect(hDC, &rc, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     ::EndPaint(GetSafeHwnd(), &ps);
 }
@@ -164,4 +190,8 @@ LRESULT DirectShowPlayer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return MediaPlayerObject::WindowProc(message, wParam, lParam);
 }
 
-void DirectShowPlayer::OnDestroyWindow() { ReleaseMedia(); }
+void DirectShowPlayer::OnDestroyWindow()
+{
+    m_held.Clear();
+    DropMedia();
+}

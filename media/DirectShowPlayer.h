@@ -3,6 +3,7 @@
 // window, pictures drawn into it, and the platform control's state reports
 // and input events.
 #pragma once
+#include "media/HeldPicture.h"
 #include "media/MediaInput.h"
 #include "media/MediaPlayerObject.h"
 #include "media/MovieGraph.h"
@@ -36,7 +37,10 @@ private:
     bool OpenMedia();
     HRESULT LoadMedia();
     void ReportMissingCodec();
+    // Closes the media; a movie leaves its last picture held.
     void ReleaseMedia();
+    void DropMedia();
+    void ReleaseHeldPicture();
     void SetPlayState(long nState);
     void SetOpenState(long nState);
     void OnGraphNotify();
@@ -47,6 +51,8 @@ private:
     Media m_media = Media::None;
     MovieGraph m_graph;
     PictureView m_picture;
+    // The last movie's last picture, shown until the next movie runs.
+    HeldPicture m_held;
     MediaInputTranslator m_input;
     long m_nPlayState = kPlayStateUndefined;
     long m_nOpenState = kOpenStateUndefined;

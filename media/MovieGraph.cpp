@@ -2,6 +2,9 @@
 #include <cmath>
 
 namespace {
+// Longest wait for a new graph's first picture; a slower graph starts anyway.
+const LONG kCueTimeoutMs = 1000;
+
 template <class T>
 void SafeRelease(T*& p)
 {
@@ -73,10 +76,22 @@ void MovieGraph::AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage)
     m_pVideo->put_WindowStyle(WS_CHILD | WS_CLIPSIBLINGS);
     // Input over the picture is the control's input.
     m_pVideo->put_MessageDrain((OAHWND)hwndOwner);
+    KeepPixelsUnderVideoWindow(hwndOwner);
     RECT rc;
     ::GetClientRect(hwndOwner, &rc);
     FitVideo(rc);
     m_pVideo->put_Visible(OATRUE);
+}
+
+// Wine registers the renderer's window class with a black brush, so a newly
+// shown video window is erased to black before the renderer draws its first
+// frame into it. Without a brush it keeps the pixels beneath it: the last
+// picture of the previous movie, which the owner goes on showing. Windows'
+// renderer paints its window from its current image, so there this changes
+// nothing. The renderer's window is the owner's newest child.
+void MovieGraph::KeepPixelsUnderVideoWindow(HWND hwndOwner)
+{
+    if (HWND hwndVideo = ::GetWindow(hwndOwner, GW_CHILD)) ::SetClassLongPtrW(hwndVideo, GCLP_HBRBACKGROUND, 0);
 }
 
 void MovieGraph::Close()
@@ -94,6 +109,13 @@ void MovieGraph::Close()
     SafeRelease(m_pPosition);
     SafeRelease(m_pControl);
     SafeRelease(m_pGraph);
+}
+
+void MovieGraph::Cue()
+{
+    if (!m_pControl || FAILED(m_pControl->Pause())) return;
+    OAFilterState state = State_Stopped;
+    m_pControl->GetState(kCueTimeoutMs, &state);
 }
 
 void MovieGraph::Run()

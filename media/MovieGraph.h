@@ -18,6 +18,10 @@ public:
     void Close();
     bool IsOpen() const { return m_pGraph != nullptr; }
 
+    // Pauses the new graph and waits (bounded) until the decoder has its
+    // first picture ready, so that Run starts from it on the clock instead
+    // of dropping the start while the pipeline warms up.
+    void Cue();
     void Run();
     // Stops and rewinds to the start.
     void Stop();
@@ -35,6 +39,7 @@ public:
 private:
     HRESULT Build(const wchar_t* pszPath);
     void AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage);
+    static void KeepPixelsUnderVideoWindow(HWND hwndOwner);
 
     IGraphBuilder* m_pGraph = nullptr;
     IMediaControl* m_pControl = nullptr;

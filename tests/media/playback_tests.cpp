@@ -4,6 +4,7 @@
 #include "tests/media/MediaHostDialog.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ScreenCapture.h"
+#include "tests/soak/ResourceCounts.h"
 #include "media/DirectShowPlayer.h"
 #include "media/MediaFactory.h"
 #include <gtest/gtest.h>
@@ -23,6 +24,14 @@ size_t CountDifferences(const std::vector<DWORD>& a, const std::vector<DWORD>& b
     size_t n = 0;
     for (size_t i = 0; i < a.size() && i < b.size(); ++i) n += a[i] != b[i];
     return n;
+}
+
+// A black frame: nearly every pixel dark.
+bool IsBlack(const std::vector<DWORD>& pixels)
+{
+    size_t nDark = 0;
+    for (DWORD p : pixels) nDark += GetRValue(p) < 24 && GetGValue(p) < 24 && GetBValue(p) < 24;
+    return nDark > pixels.size() * 9 / 10;
 }
 
 void SendMouse(DWORD dwFlags)
@@ -101,10 +110,28 @@ TEST_F(PlaybackTest, AMovieShowsMovingPicturesInTheControlAndEnds)
             EXPECT_GT(CountDifferences(first, second), first.size() / 20) << "the picture did not move";
             EXPECT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateMediaEnded, 15000)) << "no end";
             EXPECT_EQ(kPlayStateMediaEnded, d.m_player.get_playState());
-            // As the player does at the end: close, open again, play.
+            // As the player does at the end: close, open again, play. The
+            // last picture stays until the next movie's pictures replace it.
             d.m_player.close();
             Open(d, pszMovie);
+            for (int i = 0; i < 4; ++i) {
+                PumpMessagesFor(40);
+                EXPECT_FALSE(IsBlack(CaptureScreen(rc))) << "black before play, capture " << i;
+            }
             Play(d);
+            for (int i = 0; i < 8; ++i) {
+                PumpMessagesFor(20);
+                EXPECT_FALSE(IsBlack(CaptureScreen(rc))) << "black after play, capture " << i;
+            }
+            // The held pictures of further changes are all given back.
+            DWORD dwGdi = ResourceCounts::Take().m_dwGdiObjects;
+            for (int i = 0; i < 3; ++i) {
+                d.m_player.close();
+                Open(d, pszMovie);
+                Play(d);
+                PumpMessagesFor(100);
+            }
+            EXPECT_LE(ResourceCounts::Take().m_dwGdiObjects, dwGdi) << "GDI objects left by movie changes";
         });
     }
 }

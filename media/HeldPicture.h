@@ -1,0 +1,25 @@
+// The last picture a window showed, kept as a bitmap so that the window can
+// go on showing it while the next movie is built: a change between movies
+// then shows no black.
+#pragma once
+#include <windows.h>
+
+class HeldPicture {
+public:
+    HeldPicture() = default;
+    ~HeldPicture() { Clear(); }
+    HeldPicture(const HeldPicture&) = delete;
+    HeldPicture& operator=(const HeldPicture&) = delete;
+
+    // Copies what the client area of hWnd shows now, its child windows'
+    // pixels included.
+    void Capture(HWND hWnd);
+    void Clear();
+    bool IsHeld() const { return m_hBitmap != nullptr; }
+    // Draws the held picture stretched over rc.
+    void Draw(HDC hDC, const RECT& rc) const;
+
+private:
+    HBITMAP m_hBitmap = nullptr;
+    SIZE m_size = {};
+};
