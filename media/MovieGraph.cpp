@@ -3,6 +3,7 @@
 
 namespace {
 // Longest wait for a new graph's first picture; a slower graph starts anyway.
+// The wait holds the UI thread, so input that ends the player waits at most this.
 const LONG kCueTimeoutMs = 1000;
 
 template <class T>
