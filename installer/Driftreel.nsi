@@ -125,6 +125,22 @@ Function RegisterUninstaller
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" "$0"
 FunctionEnd
 
+; The uninstaller runs on from a copy of itself while the original process
+; ends; on a slow machine its file stays in use for a moment, and the folder
+; could not go either.
+Function un.DeleteUninstaller
+  StrCpy $R9 0
+  ${Do}
+    Delete "$INSTDIR\Uninstall.exe"
+    ${IfNot} ${FileExists} "$INSTDIR\Uninstall.exe"
+    ${OrIf} $R9 >= 40
+      ${ExitDo}
+    ${EndIf}
+    IntOp $R9 $R9 + 1
+    Sleep 250
+  ${Loop}
+FunctionEnd
+
 Section "un.${PRODUCT}" SecUnProduct
   SectionIn RO
   Call un.ForgetScreenSaver
@@ -132,7 +148,7 @@ Section "un.${PRODUCT}" SecUnProduct
   Delete "${SHORTCUT}"
   !insertmacro RemoveModules
   !insertmacro RemoveContent
-  Delete "$INSTDIR\Uninstall.exe"
+  Call un.DeleteUninstaller
   ; Only when empty: whatever else the user put there stays.
   RMDir "$INSTDIR"
   RMDir "$INSTDIR\.."
