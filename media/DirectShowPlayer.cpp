@@ -2,6 +2,9 @@
 
 namespace {
 const UINT WM_APP_GRAPHNOTIFY = WM_APP + 1;
+const UINT_PTR kPresentTimerId = 1;
+// Shorter than a frame of any movie we play (25 or 30 a second).
+const UINT kPresentPeriodMs = 10;
 }
 
 void DirectShowPlayer::PutURL(const wchar_t* pszURL)
@@ -129,7 +132,24 @@ void DirectShowPlayer::SetPlayState(long nState)
 {
     if (nState == m_nPlayState) return;
     m_nPlayState = nState;
+    UpdatePresentTimer();
     FirePlayStateChange(nState);
+}
+
+// Wine puts on the screen what the renderer's thread draws into the video
+// window only once that thread has drawn for 50 ms on end, or when a thread
+// of this process waits for messages. Frames come every 40 ms, so left alone
+// only every second one was seen. While a movie plays, this timer brings the
+// UI thread back to its message wait after each frame. Where the renderer
+// presents by itself, the timer costs a wake-up and nothing more.
+void DirectShowPlayer::UpdatePresentTimer()
+{
+    HWND hWnd = GetSafeHwnd();
+    if (!hWnd) return;
+    if (m_nPlayState == kPlayStatePlaying && m_media == Media::Movie)
+        ::SetTimer(hWnd, kPresentTimerId, kPresentPeriodMs, nullptr);
+    else
+        ::KillTimer(hWnd, kPresentTimerId);
 }
 
 void DirectShowPlayer::SetOpenState(long nState)
@@ -174,6 +194,10 @@ LRESULT DirectShowPlayer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_APP_GRAPHNOTIFY: OnGraphNotify(); return 0;
+    // Its work is done by returning to the message wait.
+    case WM_TIMER:
+        if (wParam == kPresentTimerId) return 0;
+        break;
     case WM_SIZE: {
         RECT rc = { 0, 0, (short)LOWORD(lParam), (short)HIWORD(lParam) };
         m_graph.FitVideo(rc);

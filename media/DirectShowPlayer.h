@@ -42,6 +42,7 @@ private:
     void DropMedia();
     void ReleaseHeldPicture();
     void SetPlayState(long nState);
+    void UpdatePresentTimer();
     void SetOpenState(long nState);
     void OnGraphNotify();
     void OnPaint();

@@ -5,6 +5,8 @@ namespace {
 // Longest wait for a new graph's first picture; a slower graph starts anyway.
 // The wait holds the UI thread, so input that ends the player waits at most this.
 const LONG kCueTimeoutMs = 1000;
+// The renderer's video window is given this caption, by which it is found.
+const wchar_t kVideoCaption[] = L"Driftreel video";
 
 template <class T>
 void SafeRelease(T*& p)
@@ -75,6 +77,10 @@ void MovieGraph::AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage)
         return;
     }
     m_pVideo->put_WindowStyle(WS_CHILD | WS_CLIPSIBLINGS);
+    if (BSTR caption = ::SysAllocString(kVideoCaption)) {
+        m_pVideo->put_Caption(caption);
+        ::SysFreeString(caption);
+    }
     // Input over the picture is the control's input.
     m_pVideo->put_MessageDrain((OAHWND)hwndOwner);
     KeepPixelsUnderVideoWindow(hwndOwner);
@@ -89,10 +95,11 @@ void MovieGraph::AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage)
 // frame into it. Without a brush it keeps the pixels beneath it: the last
 // picture of the previous movie, which the owner goes on showing. Windows'
 // renderer paints its window from its current image, so there this changes
-// nothing. The renderer's window is the owner's newest child.
+// nothing.
 void MovieGraph::KeepPixelsUnderVideoWindow(HWND hwndOwner)
 {
-    if (HWND hwndVideo = ::GetWindow(hwndOwner, GW_CHILD)) ::SetClassLongPtrW(hwndVideo, GCLP_HBRBACKGROUND, 0);
+    if (HWND hwndVideo = ::FindWindowExW(hwndOwner, nullptr, nullptr, kVideoCaption))
+        ::SetClassLongPtrW(hwndVideo, GCLP_HBRBACKGROUND, 0);
 }
 
 void MovieGraph::Close()

@@ -86,25 +86,9 @@ void ListFolder(const CString& strFolder, const std::function<void(const wchar_t
     if (hFind != INVALID_HANDLE_VALUE) ::FindClose(hFind);
 }
 
-// The platform's floor under a refresh: one listing of the folder and one
-// value written per file into a fresh key, and nothing else.
-void WriteFloor(const CString& strFolder, const CString& strKeyPath)
+// One pass over a key's values, as the refresh reads a stored list.
+void ReadValues(const CString& strKeyPath)
 {
-    HKEY hKey;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, strKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey, nullptr))
-        return;
-    ListFolder(strFolder, [hKey](const wchar_t* pszName) {
-        DWORD cbName = DWORD((wcslen(pszName) + 1) * sizeof(wchar_t));
-        ::RegSetValueExW(hKey, pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszName), cbName);
-    });
-    ::RegCloseKey(hKey);
-}
-
-// The floor under a refresh that finds the list in line with the folder: one
-// listing of the folder and one pass over the list key's values.
-void ReadFloor(const CString& strFolder, const CString& strKeyPath)
-{
-    ListFolder(strFolder, [](const wchar_t*) {});
     HKEY hKey;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, strKeyPath, 0, KEY_READ, &hKey)) return;
     DWORD nValues = 0, cchMaxName = 0, cbMaxData = 0;
@@ -119,6 +103,30 @@ void ReadFloor(const CString& strFolder, const CString& strKeyPath)
     ::RegCloseKey(hKey);
 }
 
+// The platform's floor under a refresh that rewrites the list: one listing
+// of the folder, one pass over the stored list, and one value written per
+// file into a fresh key, and nothing else.
+void RewriteFloor(const CString& strFolder, const CString& strListKey, const CString& strFloorKey)
+{
+    ReadValues(strListKey);
+    HKEY hKey;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, strFloorKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey, nullptr))
+        return;
+    ListFolder(strFolder, [hKey](const wchar_t* pszName) {
+        DWORD cbName = DWORD((wcslen(pszName) + 1) * sizeof(wchar_t));
+        ::RegSetValueExW(hKey, pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszName), cbName);
+    });
+    ::RegCloseKey(hKey);
+}
+
+// The floor under a refresh that finds the list in line with the folder: one
+// listing of the folder and one pass over the list key's values.
+void ReadFloor(const CString& strFolder, const CString& strKeyPath)
+{
+    ListFolder(strFolder, [](const wchar_t*) {});
+    ReadValues(strKeyPath);
+}
+
 void BenchFolder(const CString& strRoot, int nMovies)
 {
     TempFolder files;
@@ -131,7 +139,8 @@ void BenchFolder(const CString& strRoot, int nMovies)
 
     CString strFloorKey = CString(kProductKeyPath) + L"\\Floor";
     CString strListKey = MovieListKeyPath(strRoot, folder);
-    RunInTurns(nMovies, "floor: list + one value a file", "refresh.floor", [&] { WriteFloor(folder, strFloorKey); },
+    RunInTurns(nMovies, "floor: list + read + write all", "refresh.floor",
+               [&] { RewriteFloor(folder, strListKey, strFloorKey); },
                "RefreshMovieList (rewrite)", "refresh", [&] { RefreshMovieList(strRoot, folder); }, [&] {
                    ::RegDeleteTreeW(HKEY_CURRENT_USER, strFloorKey);
                    SaveMovieList(strRoot, folder, stored);

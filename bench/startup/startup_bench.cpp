@@ -1,6 +1,7 @@
 // Start-up: from CreateProcess to the window the user sees (the player's
 // covering the screen, the settings dialog's first showing), beside a bare
-// topmost window program. The programs take turns, run after run, so that
+// topmost window program, and the settings dialog beside the platform
+// showing its template alone. The programs take turns, run after run, so that
 // whatever else the machine does weighs on all of them alike.
 //
 // A second round runs with content: the settings dialog on a folder of three
@@ -112,6 +113,8 @@ int main()
         { "bare topmost window", "startup.bare", bare, L"", WaitForCovered, nullptr, {} },
         { "Driftreel.scr /s, screen covered", "startup.player", CString(), L"/s", WaitForCovered, nullptr, {} },
         { "Driftreel.scr /c, dialog shown", "startup.settings", CString(), L"/c", WaitForFirstWindow, nullptr, {} },
+        { "bare settings template shown", "startup.dialogfloor", ProgramFolder() + L"\\bare_dialog.exe", L"",
+          WaitForFirstWindow, nullptr, {} },
     };
     RunInTurns("start-up to the window shown", programs, kRuns);
     RunWithContent(bare);
