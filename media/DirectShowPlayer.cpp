@@ -27,8 +27,8 @@ void DirectShowPlayer::Play()
     // After close the last URL is opened again.
     if (m_media == Media::None && !OpenMedia()) return;
     if (m_media == Media::Movie) {
-        if (m_nPlayState == kPlayStateMediaEnded) m_graph.SetPosition(0.0);
-        m_graph.Run();
+        if (m_nPlayState == kPlayStateMediaEnded) m_pGraph->SetPosition(0.0);
+        m_pGraph->Run();
     }
     ReleaseHeldPicture();
     SetPlayState(kPlayStatePlaying);
@@ -37,21 +37,21 @@ void DirectShowPlayer::Play()
 void DirectShowPlayer::Stop()
 {
     if (m_media == Media::None) return;
-    if (m_media == Media::Movie) m_graph.Stop();
+    if (m_media == Media::Movie) m_pGraph->Stop();
     SetPlayState(kPlayStateStopped);
 }
 
-double DirectShowPlayer::GetCurrentPosition() { return m_media == Media::Movie ? m_graph.GetPosition() : 0.0; }
+double DirectShowPlayer::GetCurrentPosition() { return m_media == Media::Movie ? m_pGraph->GetPosition() : 0.0; }
 
 void DirectShowPlayer::PutCurrentPosition(double dSeconds)
 {
-    if (m_media == Media::Movie) m_graph.SetPosition(dSeconds < 0.0 ? 0.0 : dSeconds);
+    if (m_media == Media::Movie) m_pGraph->SetPosition(dSeconds < 0.0 ? 0.0 : dSeconds);
 }
 
 void DirectShowPlayer::PutVolume(long nVolume)
 {
     m_nVolume = nVolume < 0 ? 0 : (nVolume > 100 ? 100 : nVolume);
-    m_graph.SetVolume(m_nVolume);
+    m_pGraph->SetVolume(m_nVolume);
 }
 
 bool DirectShowPlayer::OpenMedia()
@@ -81,14 +81,28 @@ bool DirectShowPlayer::OpenMedia()
 HRESULT DirectShowPlayer::LoadMedia()
 {
     const wchar_t* pszURL = m_strURL.c_str();
+    if (!IsPicturePath(pszURL)) m_pGraph = &m_graphs[ChooseGraph(pszURL)];
     HRESULT hr = IsPicturePath(pszURL) ? m_picture.Load(pszURL)
-                                       : m_graph.Open(pszURL, GetSafeHwnd(), WM_APP_GRAPHNOTIFY);
+                                       : m_pGraph->Open(pszURL, GetSafeHwnd(), WM_APP_GRAPHNOTIFY);
     if (FAILED(hr)) return hr;
     m_media = m_picture.IsLoaded() ? Media::Picture : Media::Movie;
-    m_graph.SetVolume(m_nVolume);
-    if (m_media == Media::Movie) m_graph.Cue();
+    m_pGraph->SetVolume(m_nVolume);
+    if (m_media == Media::Movie) m_pGraph->Cue();
     else m_held.Clear();
     return S_OK;
+}
+
+// The kept graph of the same file, or else the one kept longest, which
+// gives way: a list of up to kKeptGraphs movies builds each graph once (see
+// MovieGraph::Open).
+int DirectShowPlayer::ChooseGraph(const wchar_t* pszPath) const
+{
+    int nChosen = 0;
+    for (int i = 0; i < kKeptGraphs; ++i) {
+        if (m_graphs[i].Keeps(pszPath)) return i;
+        if (m_graphs[i].KeptSince() < m_graphs[nChosen].KeptSince()) nChosen = i;
+    }
+    return nChosen;
 }
 
 // Told the way the platform's control tells a codec it cannot acquire:
@@ -123,7 +137,7 @@ void DirectShowPlayer::ReleaseHeldPicture()
 
 void DirectShowPlayer::DropMedia()
 {
-    m_graph.Close();
+    m_pGraph->Keep();
     m_picture.Clear();
     m_media = Media::None;
 }
@@ -164,7 +178,7 @@ void DirectShowPlayer::OnGraphNotify()
     // may close the movie or open the next one.
     bool bEnded = false;
     long nCode = 0;
-    while (m_graph.NextEvent(nCode))
+    while (m_pGraph->NextEvent(nCode))
         if (nCode == EC_COMPLETE || nCode == EC_ERRORABORT || nCode == EC_USERABORT) bEnded = true;
     if (bEnded && m_nPlayState == kPlayStatePlaying) SetPlayState(kPlayStateMediaEnded);
 }
@@ -200,7 +214,7 @@ LRESULT DirectShowPlayer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SIZE: {
         RECT rc = { 0, 0, (short)LOWORD(lParam), (short)HIWORD(lParam) };
-        m_graph.FitVideo(rc);
+        m_pGraph->FitVideo(rc);
         break;
     }
     case WM_ERASEBKGND: return 1;
@@ -218,4 +232,5 @@ void DirectShowPlayer::OnDestroyWindow()
 {
     m_held.Clear();
     DropMedia();
+    for (MovieGraph& graph : m_graphs) graph.Close();
 }

@@ -25,7 +25,7 @@ public:
     void PutEnableErrorDialogs(BOOL bEnable) override { m_bErrorDialogs = bEnable; }
 
     // The audio renderer's attenuation (hundredths of a dB) of the open movie.
-    long GetAttenuation() const { return m_graph.GetAttenuation(); }
+    long GetAttenuation() const { return m_pGraph->GetAttenuation(); }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -36,6 +36,7 @@ private:
     // Opens m_strURL and reports it ready; false when it cannot be opened.
     bool OpenMedia();
     HRESULT LoadMedia();
+    int ChooseGraph(const wchar_t* pszPath) const;
     void ReportMissingCodec();
     // Closes the media; a movie leaves its last picture held.
     void ReleaseMedia();
@@ -50,7 +51,10 @@ private:
 
     std::wstring m_strURL;
     Media m_media = Media::None;
-    MovieGraph m_graph;
+    static const int kKeptGraphs = 3;
+    MovieGraph m_graphs[kKeptGraphs];
+    // The graph of the open movie, or of the last one.
+    MovieGraph* m_pGraph = &m_graphs[0];
     PictureView m_picture;
     // The last movie's last picture, shown until the next movie runs.
     HeldPicture m_held;

@@ -30,16 +30,49 @@ bool IsMissingCodec(HRESULT hr)
            hr == VFW_E_UNSUPPORTED_AUDIO || hr == VFW_E_UNSUPPORTED_VIDEO || hr == VFW_E_CANNOT_CONNECT;
 }
 
+// Wine's DirectShow leaves behind about 1.5 MB of memory and a few handles
+// for every graph that has played, which a single short movie played over
+// and over all night would add up to the end of the address space. Taking up
+// the kept graph of the same file costs nothing of that, nor the building.
 HRESULT MovieGraph::Open(const wchar_t* pszPath, HWND hwndOwner, UINT nNotifyMessage)
 {
-    Close();
-    HRESULT hr = Build(pszPath);
-    if (FAILED(hr)) {
+    if (Keeps(pszPath)) {
+        Rewind();
+    } else {
         Close();
-        return hr;
+        HRESULT hr = Build(pszPath);
+        if (FAILED(hr)) {
+            Close();
+            return hr;
+        }
+        m_strPath = pszPath;
     }
+    m_bKept = false;
     AttachVideoWindow(hwndOwner, nNotifyMessage);
     return S_OK;
+}
+
+bool MovieGraph::Keeps(const wchar_t* pszPath) const
+{
+    return m_bKept && ::CompareStringOrdinal(m_strPath.c_str(), -1, pszPath, -1, TRUE) == CSTR_EQUAL;
+}
+
+// Back to the start, with what the last run left among the events dropped.
+void MovieGraph::Rewind()
+{
+    long nCode = 0;
+    while (NextEvent(nCode)) {
+    }
+    if (m_pPosition) m_pPosition->put_CurrentPosition(0.0);
+}
+
+void MovieGraph::Keep()
+{
+    if (!m_pGraph) return;
+    m_pControl->Stop();
+    if (m_pVideo) m_pVideo->put_Visible(OAFALSE);
+    m_bKept = true;
+    m_ullKeptAt = ::GetTickCount64();
 }
 
 HRESULT MovieGraph::Build(const wchar_t* pszPath)
@@ -117,6 +150,8 @@ void MovieGraph::Close()
     SafeRelease(m_pPosition);
     SafeRelease(m_pControl);
     SafeRelease(m_pGraph);
+    m_strPath.clear();
+    m_bKept = false;
 }
 
 void MovieGraph::Cue()
@@ -166,7 +201,7 @@ void MovieGraph::SetVolume(long nVolume)
 long MovieGraph::GetAttenuation() const
 {
     long n = 0;
-    if (m_pAudio) m_pAudio->get_Volume(&n);
+    if (m_pAudio && !m_bKept) m_pAudio->get_Volume(&n);
     return n;
 }
 

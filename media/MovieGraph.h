@@ -1,9 +1,12 @@
 // A DirectShow filter graph that plays one movie file inside a window: the
 // GDI video renderer, its video window owned by that window and stretched to
-// it, and the graph's events notified to it.
+// it, and the graph's events notified to it. A closed movie's graph is kept,
+// stopped and hidden, until it is closed or opens another file: opening the
+// same file again takes it up from the start instead of building it anew.
 #pragma once
 #include <windows.h>
 #include <dshow.h>
+#include <string>
 
 class MovieGraph {
 public:
@@ -12,11 +15,18 @@ public:
     MovieGraph(const MovieGraph&) = delete;
     MovieGraph& operator=(const MovieGraph&) = delete;
 
-    // Builds the graph for pszPath; its events arrive at hwndOwner as
-    // nNotifyMessage. A failure of the graph builder is returned as it is.
+    // Builds the graph for pszPath, or takes up the kept one of the same
+    // file; its events arrive at hwndOwner as nNotifyMessage. A failure of
+    // the graph builder is returned as it is.
     HRESULT Open(const wchar_t* pszPath, HWND hwndOwner, UINT nNotifyMessage);
+    // Stops the movie and hides its window, keeping the graph for Open.
+    void Keep();
+    // Releases the graph, kept or not.
     void Close();
-    bool IsOpen() const { return m_pGraph != nullptr; }
+    // Whether Open of pszPath would take up this kept graph.
+    bool Keeps(const wchar_t* pszPath) const;
+    // When the graph was last kept; 0 for one never kept or closed since.
+    ULONGLONG KeptSince() const { return m_bKept ? m_ullKeptAt : 0; }
 
     // Pauses the new graph and waits (bounded) until the decoder has its
     // first picture ready, so that Run starts from it on the clock instead
@@ -38,6 +48,7 @@ public:
 
 private:
     HRESULT Build(const wchar_t* pszPath);
+    void Rewind();
     void AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage);
     static void KeepPixelsUnderVideoWindow(HWND hwndOwner);
 
@@ -47,6 +58,9 @@ private:
     IMediaEventEx* m_pEvents = nullptr;
     IBasicAudio* m_pAudio = nullptr;
     IVideoWindow* m_pVideo = nullptr;
+    std::wstring m_strPath;
+    bool m_bKept = false;
+    ULONGLONG m_ullKeptAt = 0;
 };
 
 // The renderer's attenuation for a volume of 0..100: silence at 0, 0 dB at

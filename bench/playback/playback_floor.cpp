@@ -1,7 +1,9 @@
 // Floor for playback smoothness: a plain DirectShow graph with one chosen
 // video renderer, its window owned by a bare full-screen window and stretched
 // over it. Prints the renderer's own frame figures and the CPU time taken.
-// Usage: playback_floor MOVIE [gdi|vmr7|vmr9|evr|auto] [SECONDS]
+// With "present" its window has the player's 10 ms timer, which under Wine
+// brings every frame the renderer draws to the screen.
+// Usage: playback_floor MOVIE [gdi|vmr7|vmr9|evr|auto] [SECONDS] [present]
 #include "bench/support/CoveringWindow.h"
 #include <dshow.h>
 #include <amvideo.h>
@@ -69,6 +71,7 @@ int wmain(int argc, wchar_t** argv)
     }
     IMediaControl* pControl = nullptr;
     pGraph->QueryInterface(IID_IMediaControl, (void**)&pControl);
+    if (argc > 4 && !wcscmp(argv[4], L"present")) ::SetTimer(hWnd, 1, 10, nullptr);
     double dCpu = CpuSeconds();
     pControl->Run();
     PumpFor(dwSeconds * 1000);
