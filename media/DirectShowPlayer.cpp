@@ -5,6 +5,10 @@ const UINT WM_APP_GRAPHNOTIFY = WM_APP + 1;
 const UINT_PTR kPresentTimerId = 1;
 // Shorter than a frame of any movie we play (25 or 30 a second).
 const UINT kPresentPeriodMs = 10;
+const UINT_PTR kCueTimerId = 2;
+const UINT kCuePollMs = 10;
+// Longest wait for a new movie's first picture; a slower one is ready anyway.
+const DWORD kCueTimeoutMs = 1000;
 }
 
 void DirectShowPlayer::PutURL(const wchar_t* pszURL)
@@ -24,8 +28,13 @@ void DirectShowPlayer::CloseMedia()
 
 void DirectShowPlayer::Play()
 {
-    // After close the last URL is opened again.
+    // After close the last URL is opened again. A movie played before its
+    // first picture is there is reported ready first, as it would have been.
     if (m_media == Media::None && !OpenMedia()) return;
+    if (m_bCueing) {
+        EndCue();
+        SetPlayState(kPlayStateReady);
+    }
     if (m_media == Media::Movie) {
         if (m_nPlayState == kPlayStateMediaEnded) m_pGraph->SetPosition(0.0);
         m_pGraph->Run();
@@ -37,6 +46,7 @@ void DirectShowPlayer::Play()
 void DirectShowPlayer::Stop()
 {
     if (m_media == Media::None) return;
+    EndCue();
     if (m_media == Media::Movie) m_pGraph->Stop();
     SetPlayState(kPlayStateStopped);
 }
@@ -74,8 +84,34 @@ bool DirectShowPlayer::OpenMedia()
     }
     ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
     SetOpenState(kOpenStateMediaOpen);
-    SetPlayState(kPlayStateReady);
+    if (m_media == Media::Movie && !m_pGraph->IsCued()) StartCue();
+    else SetPlayState(kPlayStateReady);
     return true;
+}
+
+// A new movie is ready once its first picture is, or after kCueTimeoutMs:
+// the UI thread goes on meanwhile, so input is never kept waiting by it.
+void DirectShowPlayer::StartCue()
+{
+    m_bCueing = true;
+    m_dwCueStart = ::GetTickCount();
+    ::SetTimer(GetSafeHwnd(), kCueTimerId, kCuePollMs, nullptr);
+}
+
+void DirectShowPlayer::OnCueTimer()
+{
+    if (!m_pGraph->IsCued() && ::GetTickCount() - m_dwCueStart < kCueTimeoutMs) return;
+    EndCue();
+    SetPlayState(kPlayStateReady);
+}
+
+// A movie played, stopped or closed before it was ready is not reported
+// ready after all.
+void DirectShowPlayer::EndCue()
+{
+    if (!m_bCueing) return;
+    m_bCueing = false;
+    if (GetSafeHwnd()) ::KillTimer(GetSafeHwnd(), kCueTimerId);
 }
 
 HRESULT DirectShowPlayer::LoadMedia()
@@ -137,6 +173,7 @@ void DirectShowPlayer::ReleaseHeldPicture()
 
 void DirectShowPlayer::DropMedia()
 {
+    EndCue();
     m_pGraph->Keep();
     m_picture.Clear();
     m_media = Media::None;
@@ -208,10 +245,12 @@ LRESULT DirectShowPlayer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_APP_GRAPHNOTIFY: OnGraphNotify(); return 0;
-    // Its work is done by returning to the message wait.
+    // The present timer's work is done by returning to the message wait.
     case WM_TIMER:
         if (wParam == kPresentTimerId) return 0;
-        break;
+        if (wParam != kCueTimerId) break;
+        OnCueTimer();
+        return 0;
     case WM_SIZE: {
         RECT rc = { 0, 0, (short)LOWORD(lParam), (short)HIWORD(lParam) };
         m_pGraph->FitVideo(rc);

@@ -37,6 +37,9 @@ private:
     bool OpenMedia();
     HRESULT LoadMedia();
     int ChooseGraph(const wchar_t* pszPath) const;
+    void StartCue();
+    void OnCueTimer();
+    void EndCue();
     void ReportMissingCodec();
     // Closes the media; a movie leaves its last picture held.
     void ReleaseMedia();
@@ -62,6 +65,9 @@ private:
     long m_nPlayState = kPlayStateUndefined;
     long m_nOpenState = kOpenStateUndefined;
     long m_nVolume = 50;
+    // A new movie's first picture is awaited from m_dwCueStart on.
+    bool m_bCueing = false;
+    DWORD m_dwCueStart = 0;
     // Kept for the container; this control never shows error dialogs.
     BOOL m_bErrorDialogs = TRUE;
 };

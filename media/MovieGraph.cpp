@@ -2,9 +2,6 @@
 #include <cmath>
 
 namespace {
-// Longest wait for a new graph's first picture; a slower graph starts anyway.
-// The wait holds the UI thread, so input that ends the player waits at most this.
-const LONG kCueTimeoutMs = 1000;
 // The renderer's video window is given this caption, by which it is found.
 const wchar_t kVideoCaption[] = L"Driftreel video";
 
@@ -156,9 +153,13 @@ void MovieGraph::Close()
 
 void MovieGraph::Cue()
 {
-    if (!m_pControl || FAILED(m_pControl->Pause())) return;
+    if (m_pControl) m_pControl->Pause();
+}
+
+bool MovieGraph::IsCued() const
+{
     OAFilterState state = State_Stopped;
-    m_pControl->GetState(kCueTimeoutMs, &state);
+    return !m_pControl || m_pControl->GetState(0, &state) != VFW_S_STATE_INTERMEDIATE;
 }
 
 void MovieGraph::Run()

@@ -28,10 +28,11 @@ public:
     // When the graph was last kept; 0 for one never kept or closed since.
     ULONGLONG KeptSince() const { return m_bKept ? m_ullKeptAt : 0; }
 
-    // Pauses the new graph and waits (bounded) until the decoder has its
-    // first picture ready, so that Run starts from it on the clock instead
-    // of dropping the start while the pipeline warms up.
+    // Pauses the new graph, so that the decoder gets its first picture ready
+    // and Run starts from it on the clock instead of dropping the start
+    // while the pipeline warms up; IsCued tells when it is there.
     void Cue();
+    bool IsCued() const;
     void Run();
     // Stops and rewinds to the start.
     void Stop();

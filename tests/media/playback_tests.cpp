@@ -125,16 +125,19 @@ TEST_F(PlaybackTest, AMovieShowsMovingPicturesInTheControlAndEnds)
             }
             // The held pictures of further changes are all given back, and the
             // same movie takes up its kept graph: Wine leaves about a hundred
-            // handles behind every graph it builds.
+            // handles behind every graph it builds. The system's cache of
+            // window DCs may grow by one or two while the renderer and the
+            // control draw at once; a picture kept by every change would not
+            // fit in that.
             ResourceCounts before = ResourceCounts::Take();
-            for (int i = 0; i < 3; ++i) {
+            for (int i = 0; i < 4; ++i) {
                 d.m_player.close();
                 Open(d, pszMovie);
                 Play(d);
                 PumpMessagesFor(100);
             }
             ResourceCounts after = ResourceCounts::Take();
-            EXPECT_LE(after.m_dwGdiObjects, before.m_dwGdiObjects) << "GDI objects left by movie changes";
+            EXPECT_LE(after.m_dwGdiObjects, before.m_dwGdiObjects + 2) << "GDI objects left by movie changes";
             EXPECT_LE(after.m_dwHandles, before.m_dwHandles + 20) << "handles left by movie changes";
         });
     }
