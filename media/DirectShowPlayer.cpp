@@ -117,9 +117,13 @@ void DirectShowPlayer::EndCue()
 HRESULT DirectShowPlayer::LoadMedia()
 {
     const wchar_t* pszURL = m_strURL.c_str();
-    if (!IsPicturePath(pszURL)) m_pGraph = &m_graphs[ChooseGraph(pszURL)];
-    HRESULT hr = IsPicturePath(pszURL) ? m_picture.Load(pszURL)
-                                       : m_pGraph->Open(pszURL, GetSafeHwnd(), WM_APP_GRAPHNOTIFY);
+    HRESULT hr = S_OK;
+    if (IsPicturePath(pszURL)) {
+        hr = m_picture.Load(pszURL);
+    } else {
+        m_pGraph = &m_graphs[ChooseGraph(pszURL)];
+        hr = m_pGraph->Open(pszURL, GetSafeHwnd(), WM_APP_GRAPHNOTIFY);
+    }
     if (FAILED(hr)) return hr;
     m_media = m_picture.IsLoaded() ? Media::Picture : Media::Movie;
     m_pGraph->SetVolume(m_nVolume);

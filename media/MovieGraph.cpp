@@ -44,14 +44,14 @@ HRESULT MovieGraph::Open(const wchar_t* pszPath, HWND hwndOwner, UINT nNotifyMes
         }
         m_strPath = pszPath;
     }
-    m_bKept = false;
+    m_ullKeptAt = 0;
     AttachVideoWindow(hwndOwner, nNotifyMessage);
     return S_OK;
 }
 
 bool MovieGraph::Keeps(const wchar_t* pszPath) const
 {
-    return m_bKept && ::CompareStringOrdinal(m_strPath.c_str(), -1, pszPath, -1, TRUE) == CSTR_EQUAL;
+    return m_ullKeptAt && ::CompareStringOrdinal(m_strPath.c_str(), -1, pszPath, -1, TRUE) == CSTR_EQUAL;
 }
 
 // Back to the start, with what the last run left among the events dropped.
@@ -60,7 +60,7 @@ void MovieGraph::Rewind()
     long nCode = 0;
     while (NextEvent(nCode)) {
     }
-    if (m_pPosition) m_pPosition->put_CurrentPosition(0.0);
+    SetPosition(0.0);
 }
 
 void MovieGraph::Keep()
@@ -68,7 +68,6 @@ void MovieGraph::Keep()
     if (!m_pGraph) return;
     m_pControl->Stop();
     if (m_pVideo) m_pVideo->put_Visible(OAFALSE);
-    m_bKept = true;
     m_ullKeptAt = ::GetTickCount64();
 }
 
@@ -148,7 +147,7 @@ void MovieGraph::Close()
     SafeRelease(m_pControl);
     SafeRelease(m_pGraph);
     m_strPath.clear();
-    m_bKept = false;
+    m_ullKeptAt = 0;
 }
 
 void MovieGraph::Cue()
@@ -202,7 +201,7 @@ void MovieGraph::SetVolume(long nVolume)
 long MovieGraph::GetAttenuation() const
 {
     long n = 0;
-    if (m_pAudio && !m_bKept) m_pAudio->get_Volume(&n);
+    if (m_pAudio && !m_ullKeptAt) m_pAudio->get_Volume(&n);
     return n;
 }
 

@@ -25,8 +25,8 @@ public:
     void Close();
     // Whether Open of pszPath would take up this kept graph.
     bool Keeps(const wchar_t* pszPath) const;
-    // When the graph was last kept; 0 for one never kept or closed since.
-    ULONGLONG KeptSince() const { return m_bKept ? m_ullKeptAt : 0; }
+    // When the graph was last kept; 0 while it is open or after Close.
+    ULONGLONG KeptSince() const { return m_ullKeptAt; }
 
     // Pauses the new graph, so that the decoder gets its first picture ready
     // and Run starts from it on the clock instead of dropping the start
@@ -60,7 +60,7 @@ private:
     IBasicAudio* m_pAudio = nullptr;
     IVideoWindow* m_pVideo = nullptr;
     std::wstring m_strPath;
-    bool m_bKept = false;
+    // When the graph was kept (system ticks); 0 while open or closed.
     ULONGLONG m_ullKeptAt = 0;
 };
 
