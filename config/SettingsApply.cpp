@@ -1,8 +1,8 @@
 // How the settings dialog ends: OK stores, Cancel does not, the defaults
 // can be restored, and a session may end without anything stored.
 #include "config/SettingsDialog.h"
-#include "app/RestoreDefaultsDialog.h"
 #include "catalogue/MovieList.h"
+#include "notices/RestoreDefaultsDialog.h"
 #include "settings/SettingsRecord.h"
 #include <commctrl.h>
 

@@ -1,11 +1,11 @@
 #include "config/SettingsDialog.h"
-#include "app/PowerPlatform.h"
 #include "catalogue/ContentRoot.h"
 #include "catalogue/MovieList.h"
 #include "catalogue/ScreenShape.h"
 #include "catalogue/ShapeVariant.h"
 #include "controls/DpiScale.h"
 #include "media/MediaIds.h"
+#include "power/PowerPlatform.h"
 #include "res/ids.h"
 #include "settings/SettingsRecord.h"
 #include <commctrl.h>

@@ -1,13 +1,13 @@
 // The settings dialog's preview: what it is handed, Play and Stop, the
 // volume, the control's events and the system events that stop it.
 #include "config/SettingsDialog.h"
-#include "app/DisplayRequiredDialog.h"
-#include "app/PowerPlatform.h"
 #include "catalogue/ContentRoot.h"
 #include "catalogue/FolderScan.h"
 #include "media/CWMPControls3.h"
 #include "media/CWMPSettings.h"
 #include "media/MediaIds.h"
+#include "notices/DisplayRequiredDialog.h"
+#include "power/PowerPlatform.h"
 #include <commctrl.h>
 #include <wtsapi32.h>
 

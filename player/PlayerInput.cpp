@@ -4,8 +4,8 @@
 #include "player/PlayerDialog.h"
 #include "player/AboutDialog.h"
 #include "player/MmTimer.h"
-#include "app/CursorDisplay.h"
-#include "app/ScreenSaverApp.h"
+#include "notices/CursorDisplay.h"
+#include "power/PowerActionSink.h"
 #include "res/ids.h"
 #include <cstdlib>
 
@@ -135,7 +135,7 @@ void PlayerDialog::OnDestroy()
     m_covers.Remove();
     if (!m_bPowerExpired) {
         m_nPowerAction = 0;
-        if (ScreenSaverApp* pApp = GetScreenSaverApp()) pApp->SetPowerAction(m_nPowerAction);
+        if (PowerActionSink* pSink = GetPowerActionSink()) pSink->SetPowerAction(m_nPowerAction);
     }
     CDialog::OnDestroy();
 }

@@ -2,12 +2,12 @@
 // movies, the missing-codec path and the power countdown.
 #include "player/PlayerDialog.h"
 #include "player/MmTimer.h"
-#include "app/IdleSleepPolicy.h"
-#include "app/MissingCodecDialog.h"
 #include "catalogue/ContentRoot.h"
 #include "catalogue/StoredMovieLookup.h"
 #include "media/CWMPControls3.h"
 #include "media/MediaIds.h"
+#include "notices/MissingCodecDialog.h"
+#include "power/IdleSleepPolicy.h"
 
 namespace {
 const int kStandby = 2;

@@ -1,6 +1,6 @@
-#include "app/IdleSleepPolicy.h"
-#include "app/PowerAction.h"
-#include "app/PowerStatus.h"
+#include "power/IdleSleepPolicy.h"
+#include "power/PowerAction.h"
+#include "power/PowerStatus.h"
 #include <climits>
 
 namespace {
