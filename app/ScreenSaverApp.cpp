@@ -16,7 +16,7 @@ const wchar_t kMutexName[] = L"Driftreel Substance";
 const wchar_t kLauncherTitle[] = L"\u30cc\u30aa\u30e9\u30e1\u30cb\u30e5\u30fc";
 }
 
-ScreenSaverApp::ScreenSaverApp() : m_nPowerAction(0), m_hLanguageDll(nullptr), m_dwExecutionState(0) {}
+ScreenSaverApp::ScreenSaverApp() : m_nPowerAction(PowerActionNone), m_hLanguageDll(nullptr), m_dwExecutionState(0) {}
 
 BEGIN_MESSAGE_MAP(ScreenSaverApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)

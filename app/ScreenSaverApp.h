@@ -13,7 +13,7 @@ public:
 
     void SetPowerAction(const int& nPowerAction) override;
 
-    int m_nPowerAction;           // 0 none, 2 standby, 3 hibernate
+    int m_nPowerAction;           // PowerActionNone, PowerActionSleep or PowerActionHibernate
     HINSTANCE m_hLanguageDll;     // the language library, or null
     DWORD m_dwExecutionState;     // read at the start of run mode
 

@@ -138,11 +138,11 @@ void SettingsDialog::OnVolumeUp()
 // waiting; the codec picture is shown for the first such movie only.
 void SettingsDialog::OnPreviewOpenStateChange(long nNewState)
 {
-    if (nNewState == kOpenStateBeginCodecAcquisition && m_nCodecState == 0) {
-        m_nCodecState = 1;
-    } else if (nNewState == kOpenStateMediaWaiting && m_nCodecState == 1) {
+    if (nNewState == kOpenStateBeginCodecAcquisition && m_nCodecState == kCodecNotSeen) {
+        m_nCodecState = kCodecAcquiring;
+    } else if (nNewState == kOpenStateMediaWaiting && m_nCodecState == kCodecAcquiring) {
         PostMessage(WM_APP_NOCODEC);
-        m_nCodecState = 2;
+        m_nCodecState = kCodecPictureShown;
     }
 }
 

@@ -134,7 +134,7 @@ void PlayerDialog::OnDestroy()
     ::KillTimer(m_hWnd, ID_TIMER_CODECSKIP);
     m_covers.Remove();
     if (!m_bPowerExpired) {
-        m_nPowerAction = 0;
+        m_nPowerAction = PowerActionNone;
         if (PowerActionSink* pSink = GetPowerActionSink()) pSink->SetPowerAction(m_nPowerAction);
     }
     CDialog::OnDestroy();
