@@ -1,12 +1,12 @@
 #include "app/ScreenSaverApp.h"
 #include "app/CommandLine.h"
 #include "app/LanguageLibrary.h"
-#include "app/DisplayRequiredDialog.h"
-#include "app/PowerAction.h"
-#include "app/PowerPlatform.h"
 #include "config/SettingsDialog.h"
 #include "controls/SabrelAPI.h"
+#include "notices/DisplayRequiredDialog.h"
 #include "player/PlayerDialog.h"
+#include "power/PowerAction.h"
+#include "power/PowerPlatform.h"
 #include "res/ids.h"
 #include <cstdlib>
 
@@ -16,9 +16,7 @@ const wchar_t kMutexName[] = L"Driftreel Substance";
 const wchar_t kLauncherTitle[] = L"\u30cc\u30aa\u30e9\u30e1\u30cb\u30e5\u30fc";
 }
 
-ScreenSaverApp* GetScreenSaverApp() { return dynamic_cast<ScreenSaverApp*>(AfxGetApp()); }
-
-ScreenSaverApp::ScreenSaverApp() : m_nPowerAction(0), m_hLanguageDll(nullptr), m_dwExecutionState(0) {}
+ScreenSaverApp::ScreenSaverApp() : m_nPowerAction(PowerActionNone), m_hLanguageDll(nullptr), m_dwExecutionState(0) {}
 
 BEGIN_MESSAGE_MAP(ScreenSaverApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)

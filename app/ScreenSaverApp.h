@@ -2,18 +2,18 @@
 // runs the one dialog of the chosen mode and carries out the power action.
 #pragma once
 #include "framework/Afx.h"
+#include "power/PowerActionSink.h"
 
-class ScreenSaverApp : public CWinApp {
+class ScreenSaverApp : public CWinApp, public PowerActionSink {
 public:
     ScreenSaverApp();
 
     BOOL InitInstance() override;
     int ExitInstance() override;
 
-    // Takes the power action the player hands over when it closes.
-    void SetPowerAction(const int& nPowerAction);
+    void SetPowerAction(const int& nPowerAction) override;
 
-    int m_nPowerAction;           // 0 none, 2 standby, 3 hibernate
+    int m_nPowerAction;           // PowerActionNone, PowerActionSleep or PowerActionHibernate
     HINSTANCE m_hLanguageDll;     // the language library, or null
     DWORD m_dwExecutionState;     // read at the start of run mode
 
@@ -25,6 +25,3 @@ private:
     void RunSettings(HICON hIcon);
     void RunPlayer(HICON hIcon);
 };
-
-// The application object of the process, or null where there is none (tests).
-ScreenSaverApp* GetScreenSaverApp();

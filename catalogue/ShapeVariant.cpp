@@ -1,6 +1,7 @@
 #include "catalogue/ShapeVariant.h"
 #include "catalogue/FolderScan.h"
 #include "catalogue/MovieFile.h"
+#include "settings/SettingsRecord.h"
 
 namespace {
 // The last qualifying file of an existing scan; the enumeration order decides.
@@ -19,8 +20,9 @@ bool FindShapeVariantIn(const MovieFolderScan& scan, const CString& strFolder, c
 
 bool HasWildcards(const CString& strPath) { return strPath.Find(L'*') >= 0 || strPath.Find(L'?') >= 0; }
 
-// What an exact path names: 1 a folder, 0 a file, -1 nothing. A path with
-// wildcards is a pattern, not a path, and names nothing.
+// The playing method that fits what an exact path names, a folder or a file;
+// -1 when it names nothing. A path with wildcards is a pattern, not a path,
+// and names nothing.
 int ExactPathKind(const CString& strPath)
 {
     if (HasWildcards(strPath)) return -1;
@@ -28,7 +30,7 @@ int ExactPathKind(const CString& strPath)
     if (!finder.FindFile(strPath)) return -1;
     finder.FindNextFile();
     if (finder.IsDots()) return -1;
-    return finder.IsDirectory() ? 1 : 0;
+    return finder.IsDirectory() ? kPlayFolder : kPlayOneMovie;
 }
 }
 
@@ -64,7 +66,7 @@ ShapeResolution ResolveShapeVariant(const CString& strContentRoot, const CString
 void SettleFirstRunPath(const CString& strContentRoot, CString& strFilePath, int& nPlayingMethod, ScreenShape shape)
 {
     ShapeResolution resolution = ResolveShapeVariant(strContentRoot, strFilePath, shape);
-    if (resolution.m_bNoMovie) nPlayingMethod = 1;
+    if (resolution.m_bNoMovie) nPlayingMethod = kPlayFolder;
     if (resolution.m_strPath.IsEmpty()) {
         strFilePath.Empty();
         return;

@@ -20,6 +20,6 @@ ShapeResolution ResolveShapeVariant(const CString& strContentRoot, const CString
 
 // The settings dialog's first-run settling of "FilePath" and "PlayingMethod"
 // (in memory only): the resolved movie, and the method that fits what the
-// result names (1 for a folder, 0 for a file).
+// result names (kPlayFolder for a folder, kPlayOneMovie for a file).
 void SettleFirstRunPath(const CString& strContentRoot, CString& strFilePath, int& nPlayingMethod, ScreenShape shape);
 void SettleFirstRunPath(const CString& strContentRoot, CString& strFilePath, int& nPlayingMethod);

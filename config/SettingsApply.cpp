@@ -1,8 +1,8 @@
 // How the settings dialog ends: OK stores, Cancel does not, the defaults
 // can be restored, and a session may end without anything stored.
 #include "config/SettingsDialog.h"
-#include "app/RestoreDefaultsDialog.h"
 #include "catalogue/MovieList.h"
+#include "notices/RestoreDefaultsDialog.h"
 #include "settings/SettingsRecord.h"
 #include <commctrl.h>
 
@@ -11,9 +11,9 @@ void SettingsDialog::OnOK()
     SettingsChoice choice;
     choice.m_nPlayingMethod = m_nPlayingMethod;
     // A folder of one movie is stored as that movie.
-    bool bFolder = m_nPlayingMethod == 1 && GetMovieCount() != 1;
+    bool bFolder = m_nPlayingMethod == kPlayFolder && GetMovieCount() != 1;
     choice.m_strFilePath = bFolder ? m_strFolderPath : m_strPreviewPath;
-    if (m_nPlayingMethod == 1 && !bFolder) choice.m_nPlayingMethod = 0;
+    if (m_nPlayingMethod == kPlayFolder && !bFolder) choice.m_nPlayingMethod = kPlayOneMovie;
     choice.m_nDisplay = m_nDisplay;
     m_nVolume = (int)m_sliderVolume.SendMessage(TBM_GETPOS);
     choice.m_nVolume = m_nVolume;

@@ -1,11 +1,11 @@
 #include "config/SettingsDialog.h"
-#include "app/PowerPlatform.h"
 #include "catalogue/ContentRoot.h"
 #include "catalogue/MovieList.h"
 #include "catalogue/ScreenShape.h"
 #include "catalogue/ShapeVariant.h"
 #include "controls/DpiScale.h"
 #include "media/MediaIds.h"
+#include "power/PowerPlatform.h"
 #include "res/ids.h"
 #include "settings/SettingsRecord.h"
 #include <commctrl.h>
@@ -19,8 +19,8 @@ const wchar_t kWideSampleText[] = L"123456789123456789123456789123456789123456";
 
 SettingsDialog::SettingsDialog(CWnd* pParent)
     : SabrelDialog2(IDD_SETTINGS, pParent), m_cxScreen(0), m_cyScreen(0), m_fAspect(0.0f), m_nDisplay(0),
-      m_nPlayingMethod(1), m_nVolume(50), m_strContentRoot(BuildContentRoot()), m_nInsertIndex(0),
-      m_bWideTitles(FALSE), m_nSampleWidth(0), m_nListWidth(0), m_nWideWidth(0), m_nCodecState(0),
+      m_nPlayingMethod(kPlayFolder), m_nVolume(50), m_strContentRoot(BuildContentRoot()), m_nInsertIndex(0),
+      m_bWideTitles(FALSE), m_nSampleWidth(0), m_nListWidth(0), m_nWideWidth(0), m_nCodecState(kCodecNotSeen),
       m_dwExecutionState(0), m_rcWindow(), m_hIcon(nullptr), m_pPowerPlatform(&SystemPowerPlatform()), m_viewMovies(m_listMovies)
 {
     m_wndPreview.DeferHosting();
@@ -97,7 +97,7 @@ BOOL SettingsDialog::OnInitDialog()
     m_viewMovies.DeleteAllItems();
     m_strFolderPath = GetSelectedFolderPath();
     LoadFolderMovies();
-    m_listMovies.SetLibraryDraw(m_nPlayingMethod == 0);
+    m_listMovies.SetLibraryDraw(m_nPlayingMethod == kPlayOneMovie);
     UpdateColumnWidth();
     if (!SelectStoredMovie()) m_btnOK.EnableWindow(FALSE);
     UpdateVolumeControls();

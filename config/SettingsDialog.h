@@ -21,6 +21,13 @@ class PowerPlatform;
 
 class SettingsDialog : public SabrelDialog2 {
 public:
+    // How far the preview has got with a movie whose codec is missing.
+    enum CodecState {
+        kCodecNotSeen = 0,
+        kCodecAcquiring = 1,       // codec acquisition began
+        kCodecPictureShown = 2,    // the codec picture took the movie's place
+    };
+
     explicit SettingsDialog(CWnd* pParent);
     ~SettingsDialog() override;
 
@@ -29,7 +36,7 @@ public:
     float m_fAspect;
     CString m_strFilePath;
     int m_nDisplay;
-    int m_nPlayingMethod;        // 0 one movie, 1 every movie of the folder in list order
+    int m_nPlayingMethod;        // a PlayingMethod of the settings record
     int m_nVolume;               // 1..100
     CString m_strContentRoot;
     CString m_strPreviewPath;    // the movie last handed to the preview
@@ -39,7 +46,7 @@ public:
     int m_nSampleWidth;
     int m_nListWidth;
     int m_nWideWidth;
-    int m_nCodecState;           // 0 nothing seen, 1 codec acquisition began, 2 codec picture shown
+    int m_nCodecState;           // a CodecState
     DWORD m_dwExecutionState;
     CString m_strShapePath;
     RECT m_rcWindow;             // empty until the dialog is set up

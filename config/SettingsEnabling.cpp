@@ -1,5 +1,6 @@
 // The rules that enable the settings dialog's controls, and the list column.
 #include "config/SettingsDialog.h"
+#include "settings/SettingsRecord.h"
 #include <commctrl.h>
 
 int SettingsDialog::GetMovieCount() const
@@ -21,7 +22,7 @@ void SettingsDialog::UpdatePlayButtons()
 void SettingsDialog::UpdatePlayAllCheck()
 {
     int nCount = GetMovieCount();
-    BOOL bChecked = nCount == 1 || (nCount > 1 && m_nPlayingMethod != 0);
+    BOOL bChecked = nCount == 1 || (nCount > 1 && m_nPlayingMethod != kPlayOneMovie);
     m_chkPlayAll.EnableWindow(nCount > 1);
     m_chkPlayAll.SendMessage(BM_SETCHECK, bChecked ? BST_CHECKED : BST_UNCHECKED);
     Invalidate(TRUE);
@@ -29,7 +30,7 @@ void SettingsDialog::UpdatePlayAllCheck()
 
 void SettingsDialog::UpdateMoveButtons()
 {
-    BOOL bEnable = GetMovieCount() > 1 && GetSelectedMovie() != -1 && m_nPlayingMethod != 0;
+    BOOL bEnable = GetMovieCount() > 1 && GetSelectedMovie() != -1 && m_nPlayingMethod != kPlayOneMovie;
     m_btnUp.EnableWindow(bEnable);
     m_btnDown.EnableWindow(bEnable);
     Invalidate(TRUE);

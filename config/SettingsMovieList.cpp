@@ -3,6 +3,7 @@
 #include "catalogue/FolderScan.h"
 #include "catalogue/MovieList.h"
 #include "config/TitleLabel.h"
+#include "settings/SettingsRecord.h"
 #include <commctrl.h>
 
 BOOL SettingsDialog::SelectStoredFolder()
@@ -10,19 +11,19 @@ BOOL SettingsDialog::SelectStoredFolder()
     int nCount = (int)m_comboFolder.SendMessage(CB_GETCOUNT);
     if (nCount <= 0) return FALSE;
     if (m_strFilePath.IsEmpty() || m_strFilePath == m_strContentRoot) return TRUE;
-    if (m_nPlayingMethod != 0 && m_nPlayingMethod != 1) return TRUE;
+    if (m_nPlayingMethod != kPlayOneMovie && m_nPlayingMethod != kPlayFolder) return TRUE;
 
     CString strRelative = m_strFilePath;
     strRelative.Replace(m_strContentRoot + L"\\", L"");
     CString strName = strRelative;
-    if (m_nPlayingMethod == 0) {
+    if (m_nPlayingMethod == kPlayOneMovie) {
         int nSlash = strRelative.Find(L'\\');
         strName = nSlash < 0 ? CString() : strRelative.Left(nSlash);
     }
     int nFound = -1;
     for (int i = 0; i < nCount && nFound < 0; ++i)
         if (FolderName(i) == strName) nFound = i;
-    if (nFound < 0 && m_nPlayingMethod == 0) nFound = 0;
+    if (nFound < 0 && m_nPlayingMethod == kPlayOneMovie) nFound = 0;
     if (nFound >= 0) m_comboFolder.SendMessage(CB_SETCURSEL, nFound);
     return TRUE;
 }
@@ -48,9 +49,9 @@ BOOL SettingsDialog::SelectStoredMovie()
     int nCount = GetMovieCount();
     if (nCount == 0) return FALSE;
     int nItem = -1;
-    if (m_nPlayingMethod == 1) {
+    if (m_nPlayingMethod == kPlayFolder) {
         nItem = 0;
-    } else if (m_nPlayingMethod == 0) {
+    } else if (m_nPlayingMethod == kPlayOneMovie) {
         CString strTitle = StoredMovieTitle();
         nItem = 0;
         for (int i = 0; i < nCount; ++i) {
@@ -144,7 +145,7 @@ void SettingsDialog::SwapMovies(int nFrom, int nTo)
 
 void SettingsDialog::OnMoveUp()
 {
-    if (m_nPlayingMethod != 1) return;
+    if (m_nPlayingMethod != kPlayFolder) return;
     int nSelected = GetSelectedMovie();
     if (nSelected <= 0) return;
     SwapMovies(nSelected, nSelected - 1);
@@ -153,7 +154,7 @@ void SettingsDialog::OnMoveUp()
 
 void SettingsDialog::OnMoveDown()
 {
-    if (m_nPlayingMethod != 1) return;
+    if (m_nPlayingMethod != kPlayFolder) return;
     int nSelected = GetSelectedMovie();
     if (nSelected < 0 || nSelected >= GetMovieCount() - 1) return;
     SwapMovies(nSelected, nSelected + 1);
@@ -164,8 +165,8 @@ void SettingsDialog::OnPlayAllClicked()
 {
     BOOL bChecked = m_chkPlayAll.SendMessage(BM_GETCHECK) != BST_CHECKED;
     m_chkPlayAll.SendMessage(BM_SETCHECK, bChecked ? BST_CHECKED : BST_UNCHECKED);
-    m_nPlayingMethod = bChecked ? 1 : 0;
-    m_listMovies.SetLibraryDraw(m_nPlayingMethod == 0);
+    m_nPlayingMethod = bChecked ? kPlayFolder : kPlayOneMovie;
+    m_listMovies.SetLibraryDraw(m_nPlayingMethod == kPlayOneMovie);
     PreviewOrShowNoFile();
     UpdateMoveButtons();
     UpdatePlayButtons();

@@ -1,13 +1,13 @@
 // The settings dialog's preview: what it is handed, Play and Stop, the
 // volume, the control's events and the system events that stop it.
 #include "config/SettingsDialog.h"
-#include "app/DisplayRequiredDialog.h"
-#include "app/PowerPlatform.h"
 #include "catalogue/ContentRoot.h"
 #include "catalogue/FolderScan.h"
 #include "media/CWMPControls3.h"
 #include "media/CWMPSettings.h"
 #include "media/MediaIds.h"
+#include "notices/DisplayRequiredDialog.h"
+#include "power/PowerPlatform.h"
 #include <commctrl.h>
 #include <wtsapi32.h>
 
@@ -138,11 +138,11 @@ void SettingsDialog::OnVolumeUp()
 // waiting; the codec picture is shown for the first such movie only.
 void SettingsDialog::OnPreviewOpenStateChange(long nNewState)
 {
-    if (nNewState == kOpenStateBeginCodecAcquisition && m_nCodecState == 0) {
-        m_nCodecState = 1;
-    } else if (nNewState == kOpenStateMediaWaiting && m_nCodecState == 1) {
+    if (nNewState == kOpenStateBeginCodecAcquisition && m_nCodecState == kCodecNotSeen) {
+        m_nCodecState = kCodecAcquiring;
+    } else if (nNewState == kOpenStateMediaWaiting && m_nCodecState == kCodecAcquiring) {
         PostMessage(WM_APP_NOCODEC);
-        m_nCodecState = 2;
+        m_nCodecState = kCodecPictureShown;
     }
 }
 

@@ -1,12 +1,12 @@
 #include "player/PlayerDialog.h"
 #include "player/MmTimer.h"
-#include "app/IdleSleepPolicy.h"
 #include "catalogue/ContentRoot.h"
 #include "catalogue/MovieList.h"
 #include "catalogue/MovieListKey.h"
 #include "catalogue/ShapeVariant.h"
 #include "media/CWMPSettings.h"
 #include "media/MediaIds.h"
+#include "power/IdleSleepPolicy.h"
 #include "settings/RegistryKey.h"
 #include "settings/SettingsRecord.h"
 #include "res/ids.h"
@@ -50,8 +50,8 @@ int PlayerDialog::m_nCaptureDelay = 1000;
 PlayerDialog::PlayerDialog(CWnd* pParent)
     : CDialog(IDD_PLAYER, pParent), m_ptCursorBase(), m_ptCursor(), m_bCursorBaseSet(FALSE), m_ptFirstMove(),
       m_bFirstMoveSeen(FALSE), m_cxFull(0), m_cyFull(0), m_timeCaps(), m_nTimerPeriod(0), m_idHibernateTimer(0),
-      m_idStandbyTimer(0), m_idCaptureTimer(0), m_bCodecPending(FALSE), m_bPowerExpired(FALSE), m_nPowerAction(0),
-      m_nPlayingMethod(0), m_nVolume(0), m_nFileCount(0), m_nFileIndex(0), m_strContentRoot(BuildContentRoot()),
+      m_idStandbyTimer(0), m_idCaptureTimer(0), m_bCodecPending(FALSE), m_bPowerExpired(FALSE), m_nPowerAction(PowerActionNone),
+      m_nPlayingMethod(kPlayOneMovie), m_nVolume(0), m_nFileCount(0), m_nFileIndex(0), m_strContentRoot(BuildContentRoot()),
       m_bStopping(FALSE), m_bNoticeShown(FALSE), m_nPowerDelay(0), m_nDelayChunks(0), m_nDelayRemainder(0),
       m_nDelayChunk(0), m_hIcon(LoadProgramIcon()), m_pIdleSleepPolicy(&GetIdleSleepPolicy())
 {
@@ -129,7 +129,7 @@ void PlayerDialog::LoadSettings(CString& strFilePath)
     }
     if (strFilePath.IsEmpty()) {
         strFilePath = NoFilePicturePath(m_strContentRoot);
-        m_nPlayingMethod = 0;
+        m_nPlayingMethod = kPlayOneMovie;
     }
 }
 
@@ -142,12 +142,12 @@ void PlayerDialog::CoverScreen()
 
 void PlayerDialog::ChooseFirstMovie(const CString& strFilePath)
 {
-    if (m_nPlayingMethod == 0) {
+    if (m_nPlayingMethod == kPlayOneMovie) {
         m_strMovie = strFilePath;
         CFile file;
         if (file.Open(m_strMovie, CFile::modeRead)) file.Close();
         else m_strMovie = NoFilePicturePath(m_strContentRoot);
-    } else if (m_nPlayingMethod == 1) {
+    } else if (m_nPlayingMethod == kPlayFolder) {
         RefreshMovieList(m_strContentRoot, strFilePath);
         m_nFileCount = ReadFileCount(m_strContentRoot, strFilePath);
         m_strListFolder = strFilePath;

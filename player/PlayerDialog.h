@@ -44,8 +44,8 @@ public:
     UINT m_idCaptureTimer;
     BOOL m_bCodecPending;
     BOOL m_bPowerExpired;
-    int m_nPowerAction;              // 0 none, 2 standby, 3 hibernate
-    int m_nPlayingMethod;            // 0 one movie, 1 a folder's stored list
+    int m_nPowerAction;              // PowerActionNone, PowerActionSleep or PowerActionHibernate
+    int m_nPlayingMethod;            // a PlayingMethod of the settings record
     int m_nVolume;
     int m_nFileCount;
     int m_nFileIndex;                // 1-based list entry now playing

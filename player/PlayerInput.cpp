@@ -4,8 +4,8 @@
 #include "player/PlayerDialog.h"
 #include "player/AboutDialog.h"
 #include "player/MmTimer.h"
-#include "app/CursorDisplay.h"
-#include "app/ScreenSaverApp.h"
+#include "notices/CursorDisplay.h"
+#include "power/PowerActionSink.h"
 #include "res/ids.h"
 #include <cstdlib>
 
@@ -134,8 +134,8 @@ void PlayerDialog::OnDestroy()
     ::KillTimer(m_hWnd, ID_TIMER_CODECSKIP);
     m_covers.Remove();
     if (!m_bPowerExpired) {
-        m_nPowerAction = 0;
-        if (ScreenSaverApp* pApp = GetScreenSaverApp()) pApp->SetPowerAction(m_nPowerAction);
+        m_nPowerAction = PowerActionNone;
+        if (PowerActionSink* pSink = GetPowerActionSink()) pSink->SetPowerAction(m_nPowerAction);
     }
     CDialog::OnDestroy();
 }

@@ -2,17 +2,13 @@
 // movies, the missing-codec path and the power countdown.
 #include "player/PlayerDialog.h"
 #include "player/MmTimer.h"
-#include "app/IdleSleepPolicy.h"
-#include "app/MissingCodecDialog.h"
 #include "catalogue/ContentRoot.h"
 #include "catalogue/StoredMovieLookup.h"
 #include "media/CWMPControls3.h"
 #include "media/MediaIds.h"
-
-namespace {
-const int kStandby = 2;
-const int kHibernate = 3;
-}
+#include "notices/MissingCodecDialog.h"
+#include "power/IdleSleepPolicy.h"
+#include "settings/SettingsRecord.h"
 
 void PlayerDialog::OnPlayerPlayStateChange(long nNewState)
 {
@@ -36,7 +32,7 @@ void PlayerDialog::OnPlayerOpenStateChange(long nNewState)
 void PlayerDialog::OnNextMovie()
 {
     m_player.close();
-    if (m_nPlayingMethod == 1) SelectNextMovie();
+    if (m_nPlayingMethod == kPlayFolder) SelectNextMovie();
     m_player.put_URL(m_strMovie);
 }
 
@@ -48,7 +44,7 @@ void PlayerDialog::OnMediaReady() { CWMPControls3(m_player.get_controls()).play(
 // never end the player. A timer comes after the input waiting.
 void PlayerDialog::OnCodecMissing()
 {
-    if (m_nPlayingMethod != 0) {
+    if (m_nPlayingMethod != kPlayOneMovie) {
         ::SetTimer(m_hWnd, ID_TIMER_CODECSKIP, USER_TIMER_MINIMUM, nullptr);
         return;
     }
@@ -119,8 +115,8 @@ void PlayerDialog::ArmCountdown(int nDelay)
 
 void PlayerDialog::ArmCountdownTimer(int nInterval)
 {
-    if (m_nPowerAction == kStandby) m_idStandbyTimer = SetOneShotTimer(nInterval, m_hWnd);
-    else if (m_nPowerAction == kHibernate) m_idHibernateTimer = SetOneShotTimer(nInterval, m_hWnd);
+    if (m_nPowerAction == PowerActionSleep) m_idStandbyTimer = SetOneShotTimer(nInterval, m_hWnd);
+    else if (m_nPowerAction == PowerActionHibernate) m_idHibernateTimer = SetOneShotTimer(nInterval, m_hWnd);
 }
 
 void PlayerDialog::KillCountdown()

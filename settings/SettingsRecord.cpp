@@ -16,7 +16,7 @@ int ReadNumber(RegistryKey& key, const wchar_t* pszName, int nFallback)
 void CopyMachineDefaults()
 {
     RegistryKey machine(kProductKeyPath, HKEY_LOCAL_MACHINE);
-    int nMethod = ReadNumber(machine, L"PlayingMethod", 0);
+    int nMethod = ReadNumber(machine, L"PlayingMethod", kPlayOneMovie);
     int nVolume = ReadNumber(machine, L"Volume", 50);
     CString strFilePath;
     machine.ReadString(nullptr, L"FilePath", strFilePath);
@@ -37,7 +37,7 @@ SettingsRecord LoadSettingsRecord()
         CopyMachineDefaults();
         user.ReadString(nullptr, L"FilePath", record.m_strFilePath);
     }
-    record.m_nPlayingMethod = ReadNumber(user, L"PlayingMethod", 0);
+    record.m_nPlayingMethod = ReadNumber(user, L"PlayingMethod", kPlayOneMovie);
     record.m_nVolume = ReadNumber(user, L"Volume", 50);
     record.m_nInitialize = ReadNumber(user, L"Initialize", 0);
     return record;
@@ -46,11 +46,11 @@ SettingsRecord LoadSettingsRecord()
 void SaveSettingsRecord(const SettingsChoice& choice, const std::function<void()>& writeMovieList)
 {
     RegistryKey user(kProductKeyPath, HKEY_CURRENT_USER);
-    bool bKnownMethod = choice.m_nPlayingMethod == 0 || choice.m_nPlayingMethod == 1;
+    bool bKnownMethod = choice.m_nPlayingMethod == kPlayOneMovie || choice.m_nPlayingMethod == kPlayFolder;
     if (bKnownMethod) {
         user.WriteString(nullptr, L"FilePath", choice.m_strFilePath, TRUE);
         user.WriteDword(nullptr, L"PlayingMethod", static_cast<DWORD>(choice.m_nPlayingMethod), FALSE);
-        if (choice.m_nPlayingMethod == 1 && writeMovieList) writeMovieList();
+        if (choice.m_nPlayingMethod == kPlayFolder && writeMovieList) writeMovieList();
     }
     // Created when missing, so that OK never silently drops the user's choices.
     user.WriteDword(nullptr, L"Display", static_cast<DWORD>(choice.m_nDisplay), TRUE);

@@ -8,19 +8,26 @@
 // HKEY_LOCAL_MACHINE (the defaults, only ever read).
 extern const wchar_t kProductKeyPath[];
 
+// "PlayingMethod": what "FilePath" names and how it plays. The record holds
+// the stored number as it is, so it may be neither.
+enum PlayingMethod {
+    kPlayOneMovie = 0,   // one movie file, repeated
+    kPlayFolder = 1,     // every movie of a folder, in its stored order
+};
+
 // The record as loaded; the numbers are used as they stand, without range tests.
 struct SettingsRecord {
-    CString m_strFilePath;       // the movie file (method 0) or the movie folder (method 1)
-    int m_nPlayingMethod = 0;
+    CString m_strFilePath;       // the movie file (kPlayOneMovie) or the movie folder (kPlayFolder)
+    int m_nPlayingMethod = kPlayOneMovie;
     int m_nVolume = 50;
     int m_nInitialize = 0;       // 0: still defaults, so the caller derives what to play
 };
 
-// What OK decided to store. With a playing method other than 0 and 1 neither
-// the path nor the method is written.
+// What OK decided to store. With a playing method other than the two above
+// neither the path nor the method is written.
 struct SettingsChoice {
     CString m_strFilePath;
-    int m_nPlayingMethod = 0;
+    int m_nPlayingMethod = kPlayOneMovie;
     int m_nDisplay = 0;
     int m_nVolume = 50;
 };

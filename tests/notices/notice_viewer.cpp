@@ -1,9 +1,9 @@
 // Shows one notice of one language for a few seconds and writes the notice's
 // screen rectangle to a file, for screenshots (scripts/notice-screenshots).
 // Usage: notice_viewer <language code> <133|135|137> <rectangle file>
-#include "app/DisplayRequiredDialog.h"
-#include "app/MissingCodecDialog.h"
-#include "app/RestoreDefaultsDialog.h"
+#include "notices/DisplayRequiredDialog.h"
+#include "notices/MissingCodecDialog.h"
+#include "notices/RestoreDefaultsDialog.h"
 #include "res/ids.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/ResourceLanguage.h"

@@ -4,8 +4,8 @@
 // an application object that receives the power action.
 #pragma once
 #include "player/PlayerDialog.h"
-#include "app/IdleSleepPolicy.h"
-#include "app/ScreenSaverApp.h"
+#include "power/IdleSleepPolicy.h"
+#include "power/PowerActionSink.h"
 #include "tests/support/FakePowerPlatform.h"
 #include "tests/support/MediaPlayerDouble.h"
 #include "tests/support/RegistryTestKey.h"
@@ -16,6 +16,13 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+// The application object of run mode as the player sees it: it keeps the
+// power action handed over.
+struct PowerActionApp : CWinApp, PowerActionSink {
+    void SetPowerAction(const int& nPowerAction) override { m_nPowerAction = nPowerAction; }
+    int m_nPowerAction = PowerActionNone;
+};
 
 class PlayerTest : public ::testing::Test {
 protected:
@@ -50,7 +57,7 @@ protected:
     RegistryTestKey m_settings{ HKEY_CURRENT_USER, kSettingsKeyPath };
     FakePowerPlatform m_power;
     IdleSleepPolicy m_policy{ m_power };
-    ScreenSaverApp m_app;
+    PowerActionApp m_app;
     TempFolder m_folder;
 
     static const wchar_t kSettingsKeyPath[];

@@ -1,4 +1,4 @@
-#include "app/IdleSleepPolicy.h"
+#include "power/IdleSleepPolicy.h"
 #include "tests/support/FakePowerPlatform.h"
 #include <gtest/gtest.h>
 #include <climits>

@@ -1,8 +1,8 @@
 // The real platform, as far as every system answers it the same way. The
 // first test also prints what this system answers (under Wine: no power
 // scheme, so no countdown).
-#include "app/IdleSleepPolicy.h"
-#include "app/PowerStatus.h"
+#include "power/IdleSleepPolicy.h"
+#include "power/PowerStatus.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 

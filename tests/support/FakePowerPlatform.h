@@ -1,7 +1,7 @@
 // A power platform whose answers a test sets, and which records the calls
 // that change something: the token steps and the power call.
 #pragma once
-#include "app/PowerPlatform.h"
+#include "power/PowerPlatform.h"
 #include <functional>
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "app/DisplayRequiredDialog.h"
+#include "notices/DisplayRequiredDialog.h"
 #include "res/ids.h"
 
 DisplayRequiredDialog::DisplayRequiredDialog(CWnd* pParent) : NoticeDialog(IDD_DISPLAY_REQUIRED, pParent) {}

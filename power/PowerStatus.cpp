@@ -1,4 +1,4 @@
-#include "app/PowerStatus.h"
+#include "power/PowerStatus.h"
 
 namespace {
 int QueryParameter(PowerPlatform& platform, UINT uiAction)

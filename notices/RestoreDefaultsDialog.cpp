@@ -1,4 +1,4 @@
-#include "app/RestoreDefaultsDialog.h"
+#include "notices/RestoreDefaultsDialog.h"
 #include "res/ids.h"
 
 RestoreDefaultsDialog::RestoreDefaultsDialog(CWnd* pParent) : NoticeDialog(IDD_RESTORE_DEFAULTS, pParent) {}

@@ -1,6 +1,6 @@
-#include "app/IdleSleepPolicy.h"
-#include "app/PowerAction.h"
-#include "app/PowerStatus.h"
+#include "power/IdleSleepPolicy.h"
+#include "power/PowerAction.h"
+#include "power/PowerStatus.h"
 #include <climits>
 
 namespace {
@@ -25,7 +25,7 @@ bool IdleSleepPolicy::IsSystemRequired()
 int IdleSleepPolicy::GetIdlePolicy(int& nAction)
 {
     const BYTE nLineStatus = GetACLineStatus(*m_pPlatform);
-    nAction = 0;
+    nAction = PowerActionNone;
     GLOBAL_POWER_POLICY global = {};
     POWER_POLICY policy = {};
     if (!m_pPlatform->GetPowerPolicies(&global, &policy)) return 0;

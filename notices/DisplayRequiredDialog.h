@@ -1,6 +1,6 @@
 // Notice: another program keeps the display on, so nothing is played.
 #pragma once
-#include "app/NoticeDialog.h"
+#include "notices/NoticeDialog.h"
 
 class DisplayRequiredDialog : public NoticeDialog {
 public:

@@ -1,6 +1,6 @@
 // Notice: the movie needs a codec that is not installed.
 #pragma once
-#include "app/NoticeDialog.h"
+#include "notices/NoticeDialog.h"
 
 class MissingCodecDialog : public NoticeDialog {
 public:

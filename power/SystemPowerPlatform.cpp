@@ -1,4 +1,4 @@
-#include "app/PowerPlatform.h"
+#include "power/PowerPlatform.h"
 
 namespace {
 class SystemPower : public PowerPlatform {

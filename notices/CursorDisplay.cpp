@@ -1,4 +1,4 @@
-#include "app/CursorDisplay.h"
+#include "notices/CursorDisplay.h"
 
 BOOL ShowCursorThenDefault(CWnd& wnd)
 {

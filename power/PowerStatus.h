@@ -1,7 +1,7 @@
 // Readings of the system's screen-saver and power state, each falling back to
 // a fixed value when the system cannot answer.
 #pragma once
-#include "app/PowerPlatform.h"
+#include "power/PowerPlatform.h"
 
 // The ACLineStatus values, and ours for a failed query.
 const BYTE kOnBattery = 0;

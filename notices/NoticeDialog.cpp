@@ -1,5 +1,5 @@
-#include "app/NoticeDialog.h"
-#include "app/CursorDisplay.h"
+#include "notices/NoticeDialog.h"
+#include "notices/CursorDisplay.h"
 
 NoticeDialog::NoticeDialog(UINT nIDTemplate, CWnd* pParent) : SabrelDialog(nIDTemplate, pParent) {}
 

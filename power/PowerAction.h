@@ -1,7 +1,7 @@
 // Standby or hibernation at the end of the run, once every window of the
 // program is gone.
 #pragma once
-#include "app/PowerPlatform.h"
+#include "power/PowerPlatform.h"
 
 // Only PowerActionSleep (2) and PowerActionHibernate (3) are carried out.
 bool IsPowerAction(int nPowerAction);

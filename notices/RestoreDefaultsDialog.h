@@ -1,7 +1,7 @@
 // Confirmation before the settings go back to the machine defaults: only OK
 // confirms; Cancel, Escape and the close button end it with IDCANCEL.
 #pragma once
-#include "app/NoticeDialog.h"
+#include "notices/NoticeDialog.h"
 
 class RestoreDefaultsDialog : public NoticeDialog {
 public:

@@ -1,7 +1,7 @@
 // How long the power scheme still lets the computer idle while the screen
 // saver plays, and what it then does (standby or hibernation).
 #pragma once
-#include "app/PowerPlatform.h"
+#include "power/PowerPlatform.h"
 
 class IdleSleepPolicy {
 public:

@@ -1,4 +1,4 @@
-#include "app/PowerAction.h"
+#include "power/PowerAction.h"
 #include "framework/Afx.h"
 
 namespace {
