@@ -7,9 +7,10 @@
 # of the maker then counts the shared modules too; a silent install over the
 # first keeps the counts as they are, and the uninstall removes the program
 # but leaves the shared modules the other program counts on, and the user's
-# own settings and files. Last, an install and uninstall through German
-# pages, with /PURGE removing the user's settings too. The first page of each
-# language is saved as BUILD_DIR/installer-<code>.png.
+# own settings and files. The saver is then started the way the 64-bit
+# desktop starts it. Last, an install and uninstall through German pages,
+# with /PURGE removing the user's settings too, leave the system as it was.
+# The first page of each language is saved as BUILD_DIR/installer-<code>.png.
 # Usage: installer-test.sh BUILD_DIR SETUP CONTENT_DIR DEFAULT_FOLDER MODULE...
 set -u
 build=$1 setup=$2 content=$3 default_folder=$4
@@ -17,9 +18,15 @@ shift 4
 modules=("$@")
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/wine-session"
+# A new prefix of its own for every run: whatever another command left
+# installed in the session's prefix must not decide what the setup does.
+export WINEPREFIX=$build/wineprefix-installer
+wineserver -k >/dev/null 2>&1
+rm -rf "$WINEPREFIX"
 # The pages need a display: the test session's, or one of its own.
 if [ -n "${DISPLAY:-}" ]; then
   wine_prefix_prepare "$build"
+  trap 'wineserver -k >/dev/null 2>&1' EXIT
 else
   wine_session_start "$build"
   trap wine_session_stop EXIT
@@ -75,14 +82,19 @@ run_pages() {
   timeout 120 wineserver -w
 }
 
+# The system as the 32-bit setup sees it: on a 64-bit system its folders and
+# registry view are those of SysWOW64's programs.
+wow_dir=$WINEPREFIX/drive_c/windows/syswow64
+wow=; [ -d "$wow_dir" ] && wow=1
+reg32() { wine32 reg.exe "$@"; }
 # A folder as the system names it, and where it lies on this side.
-windows_folder() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
+windows_folder() { wine32 cmd.exe /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
 unix_path() { winepath -u "$1" 2>/dev/null; }
 
 # The data of one registry value, as "TYPE DATA"; fails when it is missing.
 reg_value() {
   local line
-  line=$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -E "^ +$2 +REG_") || return 1
+  line=$(reg32 query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -E "^ +$2 +REG_") || return 1
   echo "$line" | sed -E "s/^ +$2 +(REG_[A-Z_]+) +/\1 /"
 }
 
@@ -93,13 +105,14 @@ expect_value() {
 }
 
 expect_no_key() {
-  wine reg query "$1" >/dev/null 2>&1 && fail "$1 is still there"
+  reg32 query "$1" >/dev/null 2>&1 && fail "$1 is still there"
 }
 
 program_files=$(windows_folder ProgramFiles)
 install_dir="$program_files\\Velnor\\Driftreel"
 sys_win="$(windows_folder SystemRoot)\\system32"
-sys_dir=$(unix_path "$sys_win")
+sys_dir=$WINEPREFIX/drive_c/windows/system32
+[ -n "$wow" ] && sys_dir=$wow_dir
 content_dir=$(unix_path "$install_dir")
 shortcut=$(unix_path "$(windows_folder ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs\\Driftreel.lnk")
 
@@ -167,6 +180,70 @@ check_removed() {
   expect_no_key "$uninstall_key"
 }
 
+# A 32-bit setup on a 64-bit system writes nothing into the 64-bit side: no
+# files in its system folder, no keys in its registry view.
+expect_64bit_side_untouched() {
+  [ -n "$wow" ] || return 0
+  local name
+  for name in Driftreel.scr DriftreelAfx.dll Sbl.dll; do
+    [ -e "$WINEPREFIX/drive_c/windows/system32/$name" ] && fail "$name is in the 64-bit system folder"
+  done
+  wine reg query 'HKLM\Software\Velnor Corporation' >/dev/null 2>&1 && fail "the 64-bit registry view has the maker's key"
+  wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the 64-bit registry view has the uninstall entry"
+}
+
+# Waits up to $2 seconds for process $1 to end; its exit code, or 124.
+wait_exit() {
+  local _
+  for _ in $(seq 1 $(($2 * 4))); do
+    kill -0 "$1" 2>/dev/null || { wait "$1"; return; }
+    sleep 0.25
+  done
+  return 124
+}
+first_window() {
+  local _ window
+  for _ in $(seq 1 120); do
+    window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$window" ] && { echo "$window"; return; }
+    sleep 0.5
+  done
+}
+
+# The desktop starts the chosen saver itself: a 64-bit program that reads
+# SCRNSAVE.EXE and runs it with /s, /c, or /p and its preview window.
+check_desktop_start() {
+  local starter=$build/bin/desktop_start64.exe pid rc window size mean
+  wine "$starter" s >/dev/null 2>&1 &
+  pid=$!
+  window=$(first_window 'Driftreel Player')
+  if [ -z "$window" ]; then
+    fail "started with /s, the saver showed no player"
+  else
+    sleep 3
+    size=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
+    [ "$size" = "$(xdotool getdisplaygeometry | tr ' ' x)" ] || fail "the player covers $size, not the screen"
+    mean=$(xwd -root -silent | convert xwd:- -gravity center -crop 50%x50%+0+0 -format '%[fx:mean]' info:)
+    awk -v m="$mean" 'BEGIN { exit !(m > 0.05) }' || fail "the player shows no movie (mean $mean)"
+  fi
+  xdotool mousemove 200 300 sleep 0.5 mousemove 300 300 sleep 0.5 mousemove 500 300
+  rc=0; wait_exit "$pid" 30 || rc=$?
+  [ "$rc" -eq 0 ] || fail "the player did not end on a mouse movement with code 0 ($rc)"
+
+  wine "$starter" c >/dev/null 2>&1 &
+  pid=$!
+  window=$(first_window 'Driftreel Settings')
+  [ -n "$window" ] || fail "started with /c, the saver showed no settings"
+  [ -n "$window" ] && xdotool windowactivate --sync "$window" key Escape 2>/dev/null
+  rc=0; wait_exit "$pid" 30 || rc=$?
+  [ "$rc" -eq 0 ] || fail "the settings did not end on Escape with code 0 ($rc)"
+
+  wine "$starter" p >/dev/null 2>&1 &
+  pid=$!
+  rc=0; wait_exit "$pid" 60 || rc=$?
+  [ "$rc" -eq 0 ] || fail "started with /p, the saver did not end at once with code 0 ($rc)"
+}
+
 uninstall() { run_and_wait "$install_dir\\Uninstall.exe" /S "$@" || fail "the uninstaller failed"; }
 
 # The shared modules of ours (not another program's file of the same name).
@@ -179,7 +256,7 @@ shared_modules() {
 }
 # The count of programs using a module, as "0x..", or "none".
 shared_count() {
-  wine reg query "$shared_key" /v "$sys_win\\$1" 2>/dev/null | tr -d '\r' |
+  reg32 query "$shared_key" /v "$sys_win\\$1" 2>/dev/null | tr -d '\r' |
     awk 'NF > 1 && $(NF-1) == "REG_DWORD" { print $NF; found = 1 } END { if (!found) print "none" }'
 }
 expect_counts() {
@@ -195,16 +272,16 @@ other_program_counts() {
   local name
   for name in $(shared_modules); do
     if [ "$1" = add ]; then
-      wine reg add "$shared_key" /v "$sys_win\\$name" /t REG_DWORD /d 2 /f >/dev/null 2>&1
+      reg32 add "$shared_key" /v "$sys_win\\$name" /t REG_DWORD /d 2 /f >/dev/null 2>&1
     else
-      wine reg delete "$shared_key" /v "$sys_win\\$name" /f >/dev/null 2>&1
+      reg32 delete "$shared_key" /v "$sys_win\\$name" /f >/dev/null 2>&1
     fi
   done
 }
 
 # The user has settings and a movie list of their own before installing.
-wine reg add "$user_key" /v Volume /t REG_DWORD /d 77 /f >/dev/null 2>&1
-wine reg add "$user_key\\$default_folder" /v FileCount /t REG_DWORD /d 0 /f >/dev/null 2>&1
+reg32 add "$user_key" /v Volume /t REG_DWORD /d 77 /f >/dev/null 2>&1
+reg32 add "$user_key\\$default_folder" /v FileCount /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
 cp "$foreign_dir"/* "$sys_dir/"
 # No count of users left over from an earlier run that was cut short.
@@ -218,11 +295,15 @@ expect_counts 0x1
 
 echo "another program counting the shared modules; installing again silently, /SETSAVER choosing the screen saver"
 other_program_counts add
-wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
+reg32 delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
 run_and_wait "$setup" /S /SETSAVER || fail "the setup program failed"
 check_installed
 expect_saver
 expect_counts 0x2
+expect_64bit_side_untouched
+
+echo "starting the saver the desktop's way"
+check_desktop_start
 
 echo "uninstalling, keeping the user's settings and the shared modules"
 own_movie="$content_dir/$default_folder/My Own Movie.wmv"
@@ -231,7 +312,7 @@ uninstall
 check_removed shared
 expect_counts 0x1
 expect_value "$user_key" Volume "REG_DWORD 0x4d"
-wine reg query "$user_key\\$default_folder" >/dev/null 2>&1 || fail "the user's movie list is gone"
+reg32 query "$user_key\\$default_folder" >/dev/null 2>&1 || fail "the user's movie list is gone"
 [ -f "$own_movie" ] || fail "a movie of the user's own was removed"
 rm -f "$own_movie"
 # The other program goes and takes its count with it, leaving the modules.
@@ -244,8 +325,8 @@ run_pages de_DE.UTF-8 'Deinstallation von Driftreel' uninstaller-deu.png "$insta
 check_removed
 expect_no_key "$user_key"
 [ -e "$content_dir" ] && fail "the content folder is still there"
+expect_64bit_side_untouched
 
-for name in $(ls "$foreign_dir"); do rm -f "$sys_dir/$name"; done
 rm -rf "$foreign_dir"
 
 [ "$failures" -eq 0 ] && echo "installer checked"
