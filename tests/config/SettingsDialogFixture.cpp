@@ -1,7 +1,10 @@
 #include "tests/config/SettingsDialogFixture.h"
 #include "tests/support/ModalDriver.h"
+#include "tests/support/ScreenCapture.h"
+#include "controls/SkinColors.h"
 #include "res/ids.h"
 #include <commctrl.h>
+#include <algorithm>
 
 void SettingsDialogTest::StoreChoice(const CString& strFilePath, int nPlayingMethod, int nVolume)
 {
@@ -137,9 +140,26 @@ int SliderPos(HWND hDlg)
 }
 
 namespace {
+// A notice is answered once it has been on the screen this long.
+const DWORD kNoticeShownMs = 600;
 int g_nNoticeButton = 0;
 HWND g_hOpener = nullptr;
+DWORD g_dwNoticeSeenAt = 0;
 NoticeSeen g_seen;
+
+// What the screen itself shows of the notice's client area, as the user sees
+// it over whatever lies below.
+double SkinShareOnScreen(HWND hNotice)
+{
+    CRect rc;
+    ::GetClientRect(hNotice, &rc);
+    ::MapWindowPoints(hNotice, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    const COLORREF cr = SkinColors::kDialog;
+    const DWORD dwSkin = (GetRValue(cr) << 16) | (GetGValue(cr) << 8) | GetBValue(cr);
+    std::vector<DWORD> pixels = CaptureScreen(rc);
+    size_t nSkin = std::count(pixels.begin(), pixels.end(), dwSkin);
+    return pixels.empty() ? 0 : double(nSkin) / pixels.size();
+}
 
 BOOL CALLBACK FindNotice(HWND hWnd, LPARAM lParam)
 {
@@ -155,9 +175,12 @@ void CALLBACK OnNoticeTimer(HWND, UINT, UINT_PTR idTimer, DWORD)
     HWND hNotice = nullptr;
     ::EnumThreadWindows(::GetCurrentThreadId(), FindNotice, (LPARAM)&hNotice);
     if (!hNotice) return;
+    if (!g_dwNoticeSeenAt) g_dwNoticeSeenAt = ::GetTickCount();
+    if (::GetTickCount() - g_dwNoticeSeenAt < kNoticeShownMs) return;
     ::KillTimer(nullptr, idTimer);
     g_seen.hOwner = ::GetWindow(hNotice, GW_OWNER);
     g_seen.bOpenerEnabled = ::IsWindowEnabled(g_hOpener) != FALSE;
+    g_seen.dSkinShare = SkinShareOnScreen(hNotice);
     ::PostMessageW(hNotice, WM_COMMAND, MAKEWPARAM(g_nNoticeButton, BN_CLICKED),
                    (LPARAM)::GetDlgItem(hNotice, g_nNoticeButton));
 }
@@ -167,6 +190,7 @@ void AnswerNextNotice(HWND hOpener, int nButton)
 {
     g_nNoticeButton = nButton;
     g_hOpener = hOpener;
+    g_dwNoticeSeenAt = 0;
     g_seen = NoticeSeen();
     ::SetTimer(nullptr, 0, 50, OnNoticeTimer);
 }

@@ -64,5 +64,9 @@ void AnswerNextNotice(HWND hOpener, int nButton);
 struct NoticeSeen {
     HWND hOwner = nullptr;
     bool bOpenerEnabled = true;
+    // Share of the notice's client area that the screen showed in the skin's
+    // background colour a moment after it appeared: a black or unpainted
+    // notice has none.
+    double dSkinShare = 0;
 };
 NoticeSeen LastNoticeSeen();

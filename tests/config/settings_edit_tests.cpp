@@ -133,6 +133,7 @@ TEST_F(SettingsRestoreTest, RestoreAnsweredWithCancelWritesNothingAndStaysOpen)
         // The notice belongs to the dialog, which takes no input until it ends.
         EXPECT_EQ(dlg.m_hWnd, LastNoticeSeen().hOwner);
         EXPECT_FALSE(LastNoticeSeen().bOpenerEnabled);
+        EXPECT_GT(LastNoticeSeen().dSkinShare, 0.5) << "the confirmation over the dialog is not painted on the screen";
         EXPECT_TRUE(::IsWindowEnabled(dlg));
     });
     ExpectRecord(m_strSea + L"\\a.wmv", 0, 10, 1);

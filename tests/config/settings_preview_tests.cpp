@@ -87,6 +87,7 @@ TEST_F(SettingsPreviewTest, DisplayHeldOnShowsTheNoticeInsteadOfPlaying)
         EXPECT_TRUE(IsEnabled(shown, IDC_PLAY));
         EXPECT_EQ(shown.m_hWnd, LastNoticeSeen().hOwner);
         EXPECT_FALSE(LastNoticeSeen().bOpenerEnabled);
+        EXPECT_GT(LastNoticeSeen().dSkinShare, 0.5) << "the notice over the dialog is not painted on the screen";
         EXPECT_TRUE(::IsWindowEnabled(shown));
     });
     EXPECT_EQ(1, power.nExecutionQueries);

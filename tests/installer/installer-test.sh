@@ -70,7 +70,7 @@ run_pages() {
     fail "no window titled '$title' under $locale"
   else
     sleep 2
-    xwd -root -silent | convert xwd:- "$build/$shot"
+    screen_grab | convert png:- "$build/$shot"
   fi
   # An uninstaller goes on from a copy of itself: its page outlives the process.
   for _ in $(seq 1 40); do
@@ -82,19 +82,20 @@ run_pages() {
   timeout 120 wineserver -w
 }
 
-# The system as the 32-bit setup sees it: on a 64-bit system its folders and
-# registry view are those of SysWOW64's programs.
+# The system as the 32-bit setup sees it: "wine" starts the system's tools as
+# 32-bit programs, so on a 64-bit system reg and cmd see SysWOW64's folders
+# and registry view; Debian's 64-bit loader shows the 64-bit side.
 wow_dir=$WINEPREFIX/drive_c/windows/syswow64
 wow=; [ -d "$wow_dir" ] && wow=1
-reg32() { wine32 reg.exe "$@"; }
+reg64() { /usr/lib/wine/wine64 reg "$@"; }
 # A folder as the system names it, and where it lies on this side.
-windows_folder() { wine32 cmd.exe /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
+windows_folder() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
 unix_path() { winepath -u "$1" 2>/dev/null; }
 
 # The data of one registry value, as "TYPE DATA"; fails when it is missing.
 reg_value() {
   local line
-  line=$(reg32 query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -E "^ +$2 +REG_") || return 1
+  line=$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -E "^ +$2 +REG_") || return 1
   echo "$line" | sed -E "s/^ +$2 +(REG_[A-Z_]+) +/\1 /"
 }
 
@@ -105,7 +106,7 @@ expect_value() {
 }
 
 expect_no_key() {
-  reg32 query "$1" >/dev/null 2>&1 && fail "$1 is still there"
+  wine reg query "$1" >/dev/null 2>&1 && fail "$1 is still there"
 }
 
 program_files=$(windows_folder ProgramFiles)
@@ -188,8 +189,8 @@ expect_64bit_side_untouched() {
   for name in Driftreel.scr DriftreelAfx.dll Sbl.dll; do
     [ -e "$WINEPREFIX/drive_c/windows/system32/$name" ] && fail "$name is in the 64-bit system folder"
   done
-  wine reg query 'HKLM\Software\Velnor Corporation' >/dev/null 2>&1 && fail "the 64-bit registry view has the maker's key"
-  wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the 64-bit registry view has the uninstall entry"
+  reg64 query 'HKLM\Software\Velnor Corporation' >/dev/null 2>&1 && fail "the 64-bit registry view has the maker's key"
+  reg64 query "$uninstall_key" >/dev/null 2>&1 && fail "the 64-bit registry view has the uninstall entry"
 }
 
 # Waits up to $2 seconds for process $1 to end; its exit code, or 124.
@@ -223,7 +224,7 @@ check_desktop_start() {
     sleep 3
     size=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
     [ "$size" = "$(xdotool getdisplaygeometry | tr ' ' x)" ] || fail "the player covers $size, not the screen"
-    mean=$(xwd -root -silent | convert xwd:- -gravity center -crop 50%x50%+0+0 -format '%[fx:mean]' info:)
+    mean=$(screen_grab | convert png:- -gravity center -crop 50%x50%+0+0 -format '%[fx:mean]' info:)
     awk -v m="$mean" 'BEGIN { exit !(m > 0.05) }' || fail "the player shows no movie (mean $mean)"
   fi
   xdotool mousemove 200 300 sleep 0.5 mousemove 300 300 sleep 0.5 mousemove 500 300
@@ -256,7 +257,7 @@ shared_modules() {
 }
 # The count of programs using a module, as "0x..", or "none".
 shared_count() {
-  reg32 query "$shared_key" /v "$sys_win\\$1" 2>/dev/null | tr -d '\r' |
+  wine reg query "$shared_key" /v "$sys_win\\$1" 2>/dev/null | tr -d '\r' |
     awk 'NF > 1 && $(NF-1) == "REG_DWORD" { print $NF; found = 1 } END { if (!found) print "none" }'
 }
 expect_counts() {
@@ -272,16 +273,16 @@ other_program_counts() {
   local name
   for name in $(shared_modules); do
     if [ "$1" = add ]; then
-      reg32 add "$shared_key" /v "$sys_win\\$name" /t REG_DWORD /d 2 /f >/dev/null 2>&1
+      wine reg add "$shared_key" /v "$sys_win\\$name" /t REG_DWORD /d 2 /f >/dev/null 2>&1
     else
-      reg32 delete "$shared_key" /v "$sys_win\\$name" /f >/dev/null 2>&1
+      wine reg delete "$shared_key" /v "$sys_win\\$name" /f >/dev/null 2>&1
     fi
   done
 }
 
 # The user has settings and a movie list of their own before installing.
-reg32 add "$user_key" /v Volume /t REG_DWORD /d 77 /f >/dev/null 2>&1
-reg32 add "$user_key\\$default_folder" /v FileCount /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wine reg add "$user_key" /v Volume /t REG_DWORD /d 77 /f >/dev/null 2>&1
+wine reg add "$user_key\\$default_folder" /v FileCount /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
 cp "$foreign_dir"/* "$sys_dir/"
 # No count of users left over from an earlier run that was cut short.
@@ -295,7 +296,7 @@ expect_counts 0x1
 
 echo "another program counting the shared modules; installing again silently, /SETSAVER choosing the screen saver"
 other_program_counts add
-reg32 delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
+wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
 run_and_wait "$setup" /S /SETSAVER || fail "the setup program failed"
 check_installed
 expect_saver
@@ -312,7 +313,7 @@ uninstall
 check_removed shared
 expect_counts 0x1
 expect_value "$user_key" Volume "REG_DWORD 0x4d"
-reg32 query "$user_key\\$default_folder" >/dev/null 2>&1 || fail "the user's movie list is gone"
+wine reg query "$user_key\\$default_folder" >/dev/null 2>&1 || fail "the user's movie list is gone"
 [ -f "$own_movie" ] || fail "a movie of the user's own was removed"
 rm -f "$own_movie"
 # The other program goes and takes its count with it, leaving the modules.
