@@ -202,6 +202,7 @@ wait_exit() {
   done
   return 124
 }
+visible_windows() { xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' ','; }
 first_window() {
   local _ window
   for _ in $(seq 1 120); do
@@ -219,7 +220,7 @@ check_desktop_start() {
   pid=$!
   window=$(first_window 'Driftreel Player')
   if [ -z "$window" ]; then
-    fail "started with /s, the saver showed no player"
+    fail "started with /s, the saver showed no player (windows: $(visible_windows))"
   else
     sleep 3
     size=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
@@ -234,7 +235,7 @@ check_desktop_start() {
   wine "$starter" c >/dev/null 2>&1 &
   pid=$!
   window=$(first_window 'Driftreel Settings')
-  [ -n "$window" ] || fail "started with /c, the saver showed no settings"
+  [ -n "$window" ] || fail "started with /c, the saver showed no settings (windows: $(visible_windows))"
   [ -n "$window" ] && xdotool windowactivate --sync "$window" key Escape 2>/dev/null
   rc=0; wait_exit "$pid" 30 || rc=$?
   [ "$rc" -eq 0 ] || fail "the settings did not end on Escape with code 0 ($rc)"
