@@ -4,6 +4,8 @@
 namespace {
 // The renderer's video window is given this caption, by which it is found.
 const wchar_t kVideoCaption[] = L"Driftreel video";
+// Wine's parser of every container, built on GStreamer.
+const CLSID kWineGStreamerParser = { 0xF9D8D64E, 0xA144, 0x47DC, { 0x8E, 0xE0, 0xF5, 0x34, 0x98, 0x37, 0x2C, 0x29 } };
 
 template <class T>
 void SafeRelease(T*& p)
@@ -93,7 +95,39 @@ HRESULT MovieGraph::Build(const wchar_t* pszPath)
     m_pGraph->QueryInterface(IID_IMediaEventEx, (void**)&m_pEvents);
     m_pGraph->QueryInterface(IID_IBasicAudio, (void**)&m_pAudio);
     m_pGraph->QueryInterface(IID_IVideoWindow, (void**)&m_pVideo);
+    if (HasFilter(kWineGStreamerParser)) PlayToTheEnd();
     return m_pControl ? S_OK : E_NOINTERFACE;
+}
+
+bool MovieGraph::HasFilter(REFCLSID clsid) const
+{
+    IEnumFilters* pEnum = nullptr;
+    if (FAILED(m_pGraph->EnumFilters(&pEnum))) return false;
+    bool bFound = false;
+    IBaseFilter* pFilter = nullptr;
+    while (!bFound && pEnum->Next(1, &pFilter, nullptr) == S_OK) {
+        CLSID found = {};
+        bFound = SUCCEEDED(pFilter->GetClassID(&found)) && found == clsid;
+        pFilter->Release();
+    }
+    pEnum->Release();
+    return bFound;
+}
+
+// Wine's GStreamer parser stops a stream at the duration GStreamer reports.
+// For an MPEG program stream that duration is counted from the stream's
+// first timestamp, while the pictures keep the file's own timestamps, which
+// begin at that same point (0.54 s into the files ffmpeg writes): the last
+// quarter of a 2-second movie was cut (1.72 s reported). With no stop the
+// parser runs every stream to its real end. Windows' splitters are not
+// this filter and keep their own stop.
+void MovieGraph::PlayToTheEnd()
+{
+    IMediaSeeking* pSeeking = nullptr;
+    if (FAILED(m_pGraph->QueryInterface(IID_IMediaSeeking, (void**)&pSeeking))) return;
+    LONGLONG llStart = 0, llNoStop = 0;
+    pSeeking->SetPositions(&llStart, AM_SEEKING_AbsolutePositioning, &llNoStop, AM_SEEKING_AbsolutePositioning);
+    pSeeking->Release();
 }
 
 void MovieGraph::AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage)

@@ -49,6 +49,8 @@ public:
 
 private:
     HRESULT Build(const wchar_t* pszPath);
+    bool HasFilter(REFCLSID clsid) const;
+    void PlayToTheEnd();
     void Rewind();
     void AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage);
     static void KeepPixelsUnderVideoWindow(HWND hwndOwner);
