@@ -2,6 +2,8 @@
 
 namespace {
 const UINT WM_APP_GRAPHNOTIFY = WM_APP + 1;
+// Posted by close: the handling that closed has ended.
+const UINT WM_APP_CLOSED = WM_APP + 2;
 const UINT_PTR kPresentTimerId = 1;
 // Shorter than a frame of any movie we play (25 or 30 a second).
 const UINT kPresentPeriodMs = 10;
@@ -13,6 +15,7 @@ const DWORD kCueTimeoutMs = 1000;
 
 void DirectShowPlayer::PutURL(const wchar_t* pszURL)
 {
+    m_bClosePending = false;
     ReleaseMedia();
     if (m_nPlayState != kPlayStateUndefined) SetPlayState(kPlayStateTransitioning);
     m_strURL = pszURL;
@@ -22,8 +25,29 @@ void DirectShowPlayer::PutURL(const wchar_t* pszURL)
 void DirectShowPlayer::CloseMedia()
 {
     ReleaseMedia();
+    AwaitNextURL();
     SetPlayState(kPlayStateUndefined);
     SetOpenState(kOpenStateNoMedia);
+}
+
+// A close followed by a new URL in the same handling is a change of movie
+// (the player's at the end of a movie): the held picture stays until the
+// next movie's first picture covers it. Any other close shows an empty
+// picture, as the platform's control does once closed. Which of the two it
+// was is known once the handling that closed returns to the message loop.
+void DirectShowPlayer::AwaitNextURL()
+{
+    if (!m_held.IsHeld() || m_bClosePending) return;
+    m_bClosePending = ::PostMessageW(GetSafeHwnd(), WM_APP_CLOSED, 0, 0) != FALSE;
+    // Without the message nothing would clear the picture later.
+    if (!m_bClosePending) ReleaseHeldPicture();
+}
+
+void DirectShowPlayer::OnClosed()
+{
+    if (!m_bClosePending) return;
+    m_bClosePending = false;
+    ReleaseHeldPicture();
 }
 
 void DirectShowPlayer::Play()
@@ -249,6 +273,7 @@ LRESULT DirectShowPlayer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_APP_GRAPHNOTIFY: OnGraphNotify(); return 0;
+    case WM_APP_CLOSED: OnClosed(); return 0;
     // The present timer's work is done by returning to the message wait.
     case WM_TIMER:
         if (wParam == kPresentTimerId) return 0;

@@ -41,6 +41,8 @@ private:
     void OnCueTimer();
     void EndCue();
     void ReportMissingCodec();
+    void AwaitNextURL();
+    void OnClosed();
     // Closes the media; a movie leaves its last picture held.
     void ReleaseMedia();
     void DropMedia();
@@ -61,6 +63,9 @@ private:
     PictureView m_picture;
     // The last movie's last picture, shown until the next movie runs.
     HeldPicture m_held;
+    // A close waits for the end of its handling to learn whether a new URL
+    // followed it.
+    bool m_bClosePending = false;
     MediaInputTranslator m_input;
     long m_nPlayState = kPlayStateUndefined;
     long m_nOpenState = kOpenStateUndefined;

@@ -49,6 +49,10 @@ public:
 
 private:
     HRESULT Build(const wchar_t* pszPath);
+    bool HasFilter(REFCLSID clsid) const;
+    void SetStop();
+    void SetPositions(LONGLONG llStart, LONGLONG llStop);
+    void StopAtTheEnd();
     void Rewind();
     void AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage);
     static void KeepPixelsUnderVideoWindow(HWND hwndOwner);
@@ -60,6 +64,8 @@ private:
     IBasicAudio* m_pAudio = nullptr;
     IVideoWindow* m_pVideo = nullptr;
     std::wstring m_strPath;
+    // Where the movie stops, in 100 ns units; 0 where it runs to its end.
+    LONGLONG m_llStop = 0;
     // When the graph was kept (system ticks); 0 while open or closed.
     ULONGLONG m_ullKeptAt = 0;
 };

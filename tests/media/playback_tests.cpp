@@ -177,8 +177,12 @@ TEST_F(PlaybackTest, PositionStopCloseAndPlayAgain)
         EXPECT_TRUE(d.HasEvent(MediaDispid::PlayStateChange, kPlayStateStopped));
         EXPECT_NEAR(0.0, CWMPControls3(d.m_player.get_controls()).get_currentPosition(), 0.1);
 
+        // A close that no new URL follows leaves an empty picture, as the
+        // platform's control does; a frozen one would read as paused.
         d.m_player.close();
         EXPECT_EQ(kPlayStateUndefined, d.m_player.get_playState());
+        PumpMessagesFor(100);
+        EXPECT_TRUE(IsBlack(CaptureScreen(d.ControlScreenRect()))) << "a closed control still shows a picture";
         CWMPControls3(d.m_player.get_controls()).put_currentPosition(0.0);  // nothing open: ignored
         // Play after close opens the last URL again.
         d.ClearEvents();
