@@ -7,9 +7,9 @@
 # of the maker then counts the shared modules too; a silent install over the
 # first keeps the counts as they are, and the uninstall removes the program
 # but leaves the shared modules the other program counts on, and the user's
-# own settings and files. The saver is then started the way the 64-bit
-# desktop starts it. Last, an install and uninstall through German pages,
-# with /PURGE removing the user's settings too, leave the system as it was.
+# own settings and files. Last, an install through German pages, the saver
+# started the way the 64-bit desktop starts it, and an uninstall with /PURGE,
+# removing the user's settings too, leave the system as it was.
 # The first page of each language is saved as BUILD_DIR/installer-<code>.png.
 # Usage: installer-test.sh BUILD_DIR SETUP CONTENT_DIR DEFAULT_FOLDER MODULE...
 set -u
@@ -202,7 +202,12 @@ wait_exit() {
   done
   return 124
 }
-visible_windows() { xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' ','; }
+visible_windows() {
+  local window
+  for window in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    printf '%s, ' "$(xdotool getwindowname "$window" 2>/dev/null)"
+  done
+}
 first_window() {
   local _ window
   for _ in $(seq 1 120); do
@@ -213,9 +218,11 @@ first_window() {
 }
 
 # The desktop starts the chosen saver itself: a 64-bit program that reads
-# SCRNSAVE.EXE and runs it with /s, /c, or /p and its preview window.
+# SCRNSAVE.EXE and runs it with /s, /c, or /p and its preview window. In
+# German: another program's eng.dll and jpn.dll stand in the system folder.
 check_desktop_start() {
   local starter=$build/bin/desktop_start64.exe pid rc window size mean
+  export LC_ALL=de_DE.UTF-8
   wine "$starter" s >/dev/null 2>&1 &
   pid=$!
   window=$(first_window 'Driftreel Player')
@@ -234,9 +241,10 @@ check_desktop_start() {
 
   wine "$starter" c >/dev/null 2>&1 &
   pid=$!
-  window=$(first_window 'Driftreel Settings')
+  window=$(first_window 'Driftreel.*')
   [ -n "$window" ] || fail "started with /c, the saver showed no settings (windows: $(visible_windows))"
-  [ -n "$window" ] && xdotool windowactivate --sync "$window" key Escape 2>/dev/null
+  # A click in the dialog's margin makes it the active window, as a user's would.
+  [ -n "$window" ] && xdotool mousemove --window "$window" 5 5 click 1 sleep 0.5 key Escape
   rc=0; wait_exit "$pid" 30 || rc=$?
   [ "$rc" -eq 0 ] || fail "the settings did not end on Escape with code 0 ($rc)"
 
@@ -244,6 +252,7 @@ check_desktop_start() {
   pid=$!
   rc=0; wait_exit "$pid" 60 || rc=$?
   [ "$rc" -eq 0 ] || fail "started with /p, the saver did not end at once with code 0 ($rc)"
+  unset LC_ALL
 }
 
 uninstall() { run_and_wait "$install_dir\\Uninstall.exe" /S "$@" || fail "the uninstaller failed"; }
@@ -304,9 +313,6 @@ expect_saver
 expect_counts 0x2
 expect_64bit_side_untouched
 
-echo "starting the saver the desktop's way"
-check_desktop_start
-
 echo "uninstalling, keeping the user's settings and the shared modules"
 own_movie="$content_dir/$default_folder/My Own Movie.wmv"
 printf 'not a stock movie' >"$own_movie"
@@ -323,6 +329,9 @@ other_program_counts remove
 echo "installing and uninstalling with /PURGE through German pages"
 run_pages de_DE.UTF-8 'Installation von Driftreel' installer-deu.png "$setup"
 check_installed
+expect_saver
+echo "starting the saver the desktop's way"
+check_desktop_start
 run_pages de_DE.UTF-8 'Deinstallation von Driftreel' uninstaller-deu.png "$install_dir\\Uninstall.exe" /PURGE
 check_removed
 expect_no_key "$user_key"
