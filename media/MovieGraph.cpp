@@ -9,6 +9,8 @@ const CLSID kWineGStreamerParser = { 0xF9D8D64E, 0xA144, 0x47DC, { 0x8E, 0xE0, 0
 
 // Longest wait for a graph started from its end to reach it.
 const DWORD kEndWaitMs = 500;
+// How far ahead of the clock a cued graph's stream starts (100 ns units).
+const REFERENCE_TIME kRunLead = 20 * 10000;
 
 template <class T>
 void SafeRelease(T*& p)
@@ -87,6 +89,7 @@ HRESULT MovieGraph::Build(const wchar_t* pszPath)
     if (SUCCEEDED(::CoCreateInstance(CLSID_VideoRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
                                      (void**)&pRenderer))) {
         m_pGraph->AddFilter(pRenderer, L"Video Renderer");
+        pRenderer->QueryInterface(IID_IMediaSeeking, (void**)&m_pRendererSeeking);
         pRenderer->Release();
     }
     // A stream that cannot be rendered beside one that can (VFW_S_...) still
@@ -99,6 +102,8 @@ HRESULT MovieGraph::Build(const wchar_t* pszPath)
     m_pGraph->QueryInterface(IID_IBasicAudio, (void**)&m_pAudio);
     m_pGraph->QueryInterface(IID_IVideoWindow, (void**)&m_pVideo);
     if (!m_pControl) return E_NOINTERFACE;
+    m_bWineParser = HasFilter(kWineGStreamerParser);
+    if (!m_bWineParser) SafeRelease(m_pRendererSeeking);
     SetStop();
     return S_OK;
 }
@@ -123,13 +128,14 @@ bool MovieGraph::HasFilter(REFCLSID clsid) const
 // first timestamp, while the pictures keep the file's own timestamps, which
 // begin at that same point (0.54 s into the files ffmpeg writes): the last
 // quarter of a 2-second movie was cut (1.72 s reported). With no stop the
-// parser runs every stream to its real end. Windows' splitters are not
-// this filter and keep their own stop.
+// parser runs every stream to its real end (a stop set beyond it is cut to
+// that duration by GStreamer). Windows' splitters are not this filter and
+// keep their own stop.
 void MovieGraph::SetStop()
 {
     m_llStop = 0;
     IMediaSeeking* pSeeking = nullptr;
-    if (!HasFilter(kWineGStreamerParser) && SUCCEEDED(m_pGraph->QueryInterface(IID_IMediaSeeking, (void**)&pSeeking))) {
+    if (!m_bWineParser && SUCCEEDED(m_pGraph->QueryInterface(IID_IMediaSeeking, (void**)&pSeeking))) {
         pSeeking->GetStopPosition(&m_llStop);
         pSeeking->Release();
     }
@@ -156,6 +162,7 @@ void MovieGraph::SetPositions(LONGLONG llStart, LONGLONG llStop)
 void MovieGraph::StopAtTheEnd()
 {
     m_pControl->Stop();
+    m_llZeroAt = 0;
     IMediaSeeking* pSeeking = nullptr;
     if (FAILED(m_pGraph->QueryInterface(IID_IMediaSeeking, (void**)&pSeeking))) return;
     LONGLONG llEnd = 0;
@@ -214,6 +221,7 @@ void MovieGraph::Close()
     }
     if (m_pEvents) m_pEvents->SetNotifyWindow(0, 0, 0);
     SafeRelease(m_pVideo);
+    SafeRelease(m_pRendererSeeking);
     SafeRelease(m_pAudio);
     SafeRelease(m_pEvents);
     SafeRelease(m_pPosition);
@@ -221,6 +229,8 @@ void MovieGraph::Close()
     SafeRelease(m_pGraph);
     m_strPath.clear();
     m_ullKeptAt = 0;
+    m_bWineParser = false;
+    m_llZeroAt = 0;
 }
 
 void MovieGraph::Cue()
@@ -236,7 +246,55 @@ bool MovieGraph::IsCued() const
 
 void MovieGraph::Run()
 {
-    if (m_pControl) m_pControl->Run();
+    if (!m_pControl) return;
+    m_llZeroAt = 0;
+    if (!RunFromFirstPicture()) m_pControl->Run();
+}
+
+// Wine's parser stamps each picture with the file's own time, and the
+// renderer waits for the clock to reach it: an MPEG program stream that
+// ffmpeg wrote begins at 0.54 s, and its first picture stood that much
+// longer than any other (a seek to that time lands 7 frames late in
+// GStreamer's demuxer). Wine's Run also starts the stream 200 ms after the
+// call, for filters not yet paused, during which the cued first picture
+// stands still. So a cued graph on that parser is run with the stream's
+// clock set to the time of the picture the renderer holds, a moment ahead:
+// every movie moves on from its first picture at once. Windows' splitters
+// stamp the first picture 0 and are run as they always were.
+bool MovieGraph::RunFromFirstPicture()
+{
+    OAFilterState state = State_Stopped;
+    LONGLONG llFirst = 0;
+    if (!m_pRendererSeeking || m_pControl->GetState(0, &state) != S_OK || state != State_Paused ||
+        FAILED(m_pRendererSeeking->GetCurrentPosition(&llFirst)) || !IsAtStart())
+        return false;
+    IMediaFilter* pFilter = nullptr;
+    REFERENCE_TIME now = 0;
+    bool bRun = GetClockTime(now) && SUCCEEDED(m_pGraph->QueryInterface(IID_IMediaFilter, (void**)&pFilter)) &&
+                SUCCEEDED(pFilter->Run(now + kRunLead - llFirst));
+    if (bRun) m_llZeroAt = now + kRunLead;
+    SafeRelease(pFilter);
+    return bRun;
+}
+
+// The graph's reference clock's time, in 100 ns units.
+bool MovieGraph::GetClockTime(REFERENCE_TIME& now) const
+{
+    IMediaFilter* pFilter = nullptr;
+    IReferenceClock* pClock = nullptr;
+    bool bTime = SUCCEEDED(m_pGraph->QueryInterface(IID_IMediaFilter, (void**)&pFilter)) &&
+                 SUCCEEDED(pFilter->GetSyncSource(&pClock)) && pClock && SUCCEEDED(pClock->GetTime(&now));
+    SafeRelease(pClock);
+    SafeRelease(pFilter);
+    return bTime;
+}
+
+// The renderer's picture times count from the last seek; only a graph
+// paused where the movie starts is run from its first picture.
+bool MovieGraph::IsAtStart() const
+{
+    REFTIME t = 0.0;
+    return m_pPosition && SUCCEEDED(m_pPosition->get_CurrentPosition(&t)) && t == 0.0;
 }
 
 void MovieGraph::Stop()
@@ -245,8 +303,12 @@ void MovieGraph::Stop()
     SetPosition(0.0);
 }
 
+// The graph counts its position from the start time of its own Run, which
+// a graph run from its first picture did not use.
 double MovieGraph::GetPosition() const
 {
+    REFERENCE_TIME now = 0;
+    if (m_llZeroAt) return GetClockTime(now) && now > m_llZeroAt ? (now - m_llZeroAt) / 1e7 : 0.0;
     REFTIME t = 0.0;
     if (!m_pPosition || FAILED(m_pPosition->get_CurrentPosition(&t))) return 0.0;
     return t;
@@ -261,6 +323,7 @@ void MovieGraph::SetPosition(double dSeconds)
     OAFilterState state = State_Stopped;
     m_pControl->GetState(500, &state);
     if (state != State_Stopped) m_pControl->Stop();
+    m_llZeroAt = 0;
     m_pPosition->put_CurrentPosition(dSeconds);
     if (state == State_Running) m_pControl->Run();
     else if (state == State_Paused) m_pControl->Pause();

@@ -53,6 +53,9 @@ private:
     void SetStop();
     void SetPositions(LONGLONG llStart, LONGLONG llStop);
     void StopAtTheEnd();
+    bool RunFromFirstPicture();
+    bool IsAtStart() const;
+    bool GetClockTime(REFERENCE_TIME& now) const;
     void Rewind();
     void AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage);
     static void KeepPixelsUnderVideoWindow(HWND hwndOwner);
@@ -63,7 +66,14 @@ private:
     IMediaEventEx* m_pEvents = nullptr;
     IBasicAudio* m_pAudio = nullptr;
     IVideoWindow* m_pVideo = nullptr;
+    // The renderer's seeking, which tells the time of the picture it holds;
+    // kept only on Wine's parser.
+    IMediaSeeking* m_pRendererSeeking = nullptr;
     std::wstring m_strPath;
+    bool m_bWineParser = false;
+    // The reference clock's time of the movie's start while it runs from
+    // its first picture (RunFromFirstPicture); 0 otherwise.
+    REFERENCE_TIME m_llZeroAt = 0;
     // Where the movie stops, in 100 ns units; 0 where it runs to its end.
     LONGLONG m_llStop = 0;
     // When the graph was kept (system ticks); 0 while open or closed.
