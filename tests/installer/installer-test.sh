@@ -221,7 +221,7 @@ first_window() {
 # SCRNSAVE.EXE and runs it with /s, /c, or /p and its preview window. In
 # German: another program's eng.dll and jpn.dll stand in the system folder.
 check_desktop_start() {
-  local starter=$build/bin/desktop_start64.exe pid rc window size mean
+  local starter=$build/bin64/desktop_start.exe pid rc window size mean
   export LC_ALL=de_DE.UTF-8
   wine "$starter" s >/dev/null 2>&1 &
   pid=$!
