@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the player's tests on a desktop of two monitors side by side: an
-# Xephyr of two screens joined by Xinerama, nested in an Xvfb, and a Wine
-# prefix of its own whose X11 driver takes the monitors from Xinerama (with
-# XRandR it sees one). Usage: two-monitors.sh BUILD_DIR SOURCE_DIR
+# Xephyr of two screens joined by Xinerama with openbox on it, nested in an
+# Xvfb, and a Wine prefix of its own whose X11 driver takes the monitors from
+# Xinerama (with XRandR it sees one). Usage: two-monitors.sh BUILD_DIR SOURCE_DIR
 set -u
 build=$1 root=$2
 . "$root/scripts/wine-session"
@@ -24,6 +24,8 @@ trap cleanup EXIT
 outer=$(start_server "$fifo" Xvfb -screen 0 2400x900x24 -nolisten tcp)
 inner=$(DISPLAY=:$outer start_server "$fifo" Xephyr -screen 1280x800 -screen 1024x768 +xinerama -nolisten tcp)
 export DISPLAY=:$inner
+window_manager_start
+echo "$DRIFTREEL_WM_PID" >>"$fifo.pids"
 
 wine_prefix_prepare "$build"
 # Wine reads it as it starts on a display: the prefix stops first.
