@@ -70,10 +70,13 @@ void MovieGraph::Rewind()
     SetPositions(0, m_llStop);
 }
 
+// A kept graph is not run from its end (StopAtTheEnd): whatever its parser
+// still holds goes with the seek that takes it up again, or with its Close.
 void MovieGraph::Keep()
 {
     if (!m_pGraph) return;
-    StopAtTheEnd();
+    m_pControl->Stop();
+    m_llZeroAt = 0;
     if (m_pVideo) m_pVideo->put_Visible(OAFALSE);
     m_ullKeptAt = ::GetTickCount64();
 }
@@ -149,6 +152,7 @@ void MovieGraph::SetPositions(LONGLONG llStart, LONGLONG llStop)
     if (FAILED(m_pGraph->QueryInterface(IID_IMediaSeeking, (void**)&pSeeking))) return;
     pSeeking->SetPositions(&llStart, AM_SEEKING_AbsolutePositioning, &llStop, AM_SEEKING_AbsolutePositioning);
     pSeeking->Release();
+    m_bEnded = false;
 }
 
 // Under Wine 8 a stream stopped before its end keeps the decoded picture
@@ -158,11 +162,17 @@ void MovieGraph::SetPositions(LONGLONG llStart, LONGLONG llStop)
 // selection, until a long session ran out of address space. Paused from its
 // end, every stream reaches its end at once and lets go of what it held.
 // Seeking the stopped graph keeps clear of the audio renderer's trouble with
-// a running one (see SetPosition). On Windows this costs a pause.
+// a running one (see SetPosition). On Windows this costs a pause. Only a
+// graph about to be released is run so: the stop it sets stays with
+// GStreamer's MPEG demuxer, which cuts every stop to the duration it reports
+// (the 1.72 s of the 2-second .mpg) and keeps it through the later seeks of
+// Wine's parser, which sets no stop for a stop of 0; a graph taken up again
+// would end there. A movie that has ended by itself holds nothing.
 void MovieGraph::StopAtTheEnd()
 {
     m_pControl->Stop();
     m_llZeroAt = 0;
+    if (m_bEnded) return;
     IMediaSeeking* pSeeking = nullptr;
     if (FAILED(m_pGraph->QueryInterface(IID_IMediaSeeking, (void**)&pSeeking))) return;
     LONGLONG llEnd = 0;
@@ -213,7 +223,7 @@ void MovieGraph::KeepPixelsUnderVideoWindow(HWND hwndOwner)
 
 void MovieGraph::Close()
 {
-    if (m_pControl && !m_ullKeptAt) StopAtTheEnd();
+    if (m_pControl) StopAtTheEnd();
     if (m_pVideo) {
         m_pVideo->put_Visible(OAFALSE);
         m_pVideo->put_MessageDrain(0);
@@ -230,6 +240,7 @@ void MovieGraph::Close()
     m_strPath.clear();
     m_ullKeptAt = 0;
     m_bWineParser = false;
+    m_bEnded = false;
     m_llZeroAt = 0;
 }
 
@@ -324,6 +335,7 @@ void MovieGraph::SetPosition(double dSeconds)
     m_pControl->GetState(500, &state);
     if (state != State_Stopped) m_pControl->Stop();
     m_llZeroAt = 0;
+    m_bEnded = false;
     m_pPosition->put_CurrentPosition(dSeconds);
     if (state == State_Running) m_pControl->Run();
     else if (state == State_Paused) m_pControl->Pause();
@@ -351,5 +363,6 @@ bool MovieGraph::NextEvent(long& nCode)
     LONG_PTR p1 = 0, p2 = 0;
     if (!m_pEvents || m_pEvents->GetEvent(&nCode, &p1, &p2, 0) != S_OK) return false;
     m_pEvents->FreeEventParams(nCode, p1, p2);
+    if (nCode == EC_COMPLETE) m_bEnded = true;
     return true;
 }

@@ -71,6 +71,8 @@ private:
     IMediaSeeking* m_pRendererSeeking = nullptr;
     std::wstring m_strPath;
     bool m_bWineParser = false;
+    // Every stream has reached its end (EC_COMPLETE) since the last seek.
+    bool m_bEnded = false;
     // The reference clock's time of the movie's start while it runs from
     // its first picture (RunFromFirstPicture); 0 otherwise.
     REFERENCE_TIME m_llZeroAt = 0;
