@@ -67,7 +67,7 @@ void MovieGraph::Rewind()
     long nCode = 0;
     while (NextEvent(nCode)) {
     }
-    SetPositions(0, m_llStop);
+    SeekToStart();
 }
 
 // A kept graph is not run from its end (StopAtTheEnd): whatever its parser
@@ -107,7 +107,7 @@ HRESULT MovieGraph::Build(const wchar_t* pszPath)
     if (!m_pControl) return E_NOINTERFACE;
     m_bWineParser = HasFilter(kWineGStreamerParser);
     if (!m_bWineParser) SafeRelease(m_pRendererSeeking);
-    SetStop();
+    SeekToStart();
     return S_OK;
 }
 
@@ -130,27 +130,25 @@ bool MovieGraph::HasFilter(REFCLSID clsid) const
 // For an MPEG program stream that duration is counted from the stream's
 // first timestamp, while the pictures keep the file's own timestamps, which
 // begin at that same point (0.54 s into the files ffmpeg writes): the last
-// quarter of a 2-second movie was cut (1.72 s reported). With no stop the
-// parser runs every stream to its real end (a stop set beyond it is cut to
-// that duration by GStreamer). Windows' splitters are not this filter and
-// keep their own stop.
-void MovieGraph::SetStop()
+// quarter of a 2-second movie was cut (1.72 s reported). With no stop (0, to
+// that parser) it runs every stream to its real end (a stop set beyond it is
+// cut to that duration by GStreamer). Windows' splitters are not this filter
+// and keep their own stop.
+void MovieGraph::SeekToStart()
 {
-    m_llStop = 0;
-    IMediaSeeking* pSeeking = nullptr;
-    if (!m_bWineParser && SUCCEEDED(m_pGraph->QueryInterface(IID_IMediaSeeking, (void**)&pSeeking))) {
-        pSeeking->GetStopPosition(&m_llStop);
-        pSeeking->Release();
-    }
-    SetPositions(0, m_llStop);
+    const LONGLONG llNoStop = 0;
+    SetPositions(0, m_bWineParser ? &llNoStop : nullptr);
 }
 
-// Positions of the stopped graph, in 100 ns units; a stop of 0 is none.
-void MovieGraph::SetPositions(LONGLONG llStart, LONGLONG llStop)
+// Positions of the stopped graph, in 100 ns units; without pStop the stop
+// stays where it is.
+void MovieGraph::SetPositions(LONGLONG llStart, const LONGLONG* pStop)
 {
     IMediaSeeking* pSeeking = nullptr;
     if (FAILED(m_pGraph->QueryInterface(IID_IMediaSeeking, (void**)&pSeeking))) return;
-    pSeeking->SetPositions(&llStart, AM_SEEKING_AbsolutePositioning, &llStop, AM_SEEKING_AbsolutePositioning);
+    LONGLONG llStop = pStop ? *pStop : 0;
+    pSeeking->SetPositions(&llStart, AM_SEEKING_AbsolutePositioning, &llStop,
+                           pStop ? AM_SEEKING_AbsolutePositioning : AM_SEEKING_NoPositioning);
     pSeeking->Release();
     m_bEnded = false;
 }
@@ -179,7 +177,7 @@ void MovieGraph::StopAtTheEnd()
     HRESULT hr = pSeeking->GetDuration(&llEnd);
     pSeeking->Release();
     if (FAILED(hr) || llEnd <= 0) return;
-    SetPositions(llEnd, llEnd);
+    SetPositions(llEnd, &llEnd);
     OAFilterState state = State_Stopped;
     m_pControl->Pause();
     m_pControl->GetState(kEndWaitMs, &state);

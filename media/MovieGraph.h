@@ -50,8 +50,8 @@ public:
 private:
     HRESULT Build(const wchar_t* pszPath);
     bool HasFilter(REFCLSID clsid) const;
-    void SetStop();
-    void SetPositions(LONGLONG llStart, LONGLONG llStop);
+    void SeekToStart();
+    void SetPositions(LONGLONG llStart, const LONGLONG* pStop);
     void StopAtTheEnd();
     bool RunFromFirstPicture();
     bool IsAtStart() const;
@@ -76,8 +76,6 @@ private:
     // The reference clock's time of the movie's start while it runs from
     // its first picture (RunFromFirstPicture); 0 otherwise.
     REFERENCE_TIME m_llZeroAt = 0;
-    // Where the movie stops, in 100 ns units; 0 where it runs to its end.
-    LONGLONG m_llStop = 0;
     // When the graph was kept (system ticks); 0 while open or closed.
     ULONGLONG m_ullKeptAt = 0;
 };
