@@ -11,14 +11,9 @@ const CLSID kWineGStreamerParser = { 0xF9D8D64E, 0xA144, 0x47DC, { 0x8E, 0xE0, 0
 const DWORD kEndWaitMs = 500;
 // How far ahead of the clock a cued graph's stream starts (100 ns units).
 const REFERENCE_TIME kRunLead = 20 * 10000;
+}
 
-template <class T>
-void SafeRelease(T*& p)
-{
-    if (p) p->Release();
-    p = nullptr;
-}
-}
+using Microsoft::WRL::ComPtr;
 
 long VolumeToAttenuation(long nVolume)
 {
@@ -74,55 +69,54 @@ void MovieGraph::Rewind()
 // still holds goes with the seek that takes it up again, or with its Close.
 void MovieGraph::Keep()
 {
-    if (!m_pGraph) return;
-    m_pControl->Stop();
+    if (!m_spGraph) return;
+    m_spControl->Stop();
     m_llZeroAt = 0;
-    if (m_pVideo) m_pVideo->put_Visible(OAFALSE);
+    if (m_spVideo) m_spVideo->put_Visible(OAFALSE);
     m_ullKeptAt = ::GetTickCount64();
 }
 
 HRESULT MovieGraph::Build(const wchar_t* pszPath)
 {
-    HRESULT hr = ::CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
-                                    (void**)&m_pGraph);
+    HRESULT hr =
+        ::CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder, &m_spGraph);
     if (FAILED(hr)) return hr;
     // The GDI renderer draws into an ordinary child window, which the video
     // renderer the graph would pick by itself does not always do.
-    IBaseFilter* pRenderer = nullptr;
-    if (SUCCEEDED(::CoCreateInstance(CLSID_VideoRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
-                                     (void**)&pRenderer))) {
-        m_pGraph->AddFilter(pRenderer, L"Video Renderer");
-        pRenderer->QueryInterface(IID_IMediaSeeking, (void**)&m_pRendererSeeking);
-        pRenderer->Release();
+    ComPtr<IBaseFilter> spRenderer;
+    if (SUCCEEDED(
+            ::CoCreateInstance(CLSID_VideoRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter, &spRenderer))) {
+        m_spGraph->AddFilter(spRenderer.Get(), L"Video Renderer");
+        spRenderer->QueryInterface(IID_IMediaSeeking, &m_spRendererSeeking);
     }
     // A stream that cannot be rendered beside one that can (VFW_S_...) still
     // plays what it can.
-    hr = m_pGraph->RenderFile(pszPath, nullptr);
+    hr = m_spGraph->RenderFile(pszPath, nullptr);
     if (FAILED(hr)) return hr;
-    m_pGraph->QueryInterface(IID_IMediaControl, (void**)&m_pControl);
-    m_pGraph->QueryInterface(IID_IMediaPosition, (void**)&m_pPosition);
-    m_pGraph->QueryInterface(IID_IMediaEventEx, (void**)&m_pEvents);
-    m_pGraph->QueryInterface(IID_IBasicAudio, (void**)&m_pAudio);
-    m_pGraph->QueryInterface(IID_IVideoWindow, (void**)&m_pVideo);
-    if (!m_pControl) return E_NOINTERFACE;
+    // The graph manager answers all of these; audio and video pass the calls
+    // on to whichever renderers the file brought.
+    if (FAILED(hr = m_spGraph->QueryInterface(IID_IMediaControl, &m_spControl)) ||
+        FAILED(hr = m_spGraph->QueryInterface(IID_IMediaPosition, &m_spPosition)) ||
+        FAILED(hr = m_spGraph->QueryInterface(IID_IMediaEventEx, &m_spEvents)) ||
+        FAILED(hr = m_spGraph->QueryInterface(IID_IBasicAudio, &m_spAudio)) ||
+        FAILED(hr = m_spGraph->QueryInterface(IID_IVideoWindow, &m_spVideo)))
+        return hr;
     m_bWineParser = HasFilter(kWineGStreamerParser);
-    if (!m_bWineParser) SafeRelease(m_pRendererSeeking);
+    if (!m_bWineParser) m_spRendererSeeking.Reset();
     SeekToStart();
     return S_OK;
 }
 
 bool MovieGraph::HasFilter(REFCLSID clsid) const
 {
-    IEnumFilters* pEnum = nullptr;
-    if (FAILED(m_pGraph->EnumFilters(&pEnum))) return false;
+    ComPtr<IEnumFilters> spEnum;
+    if (FAILED(m_spGraph->EnumFilters(&spEnum))) return false;
     bool bFound = false;
-    IBaseFilter* pFilter = nullptr;
-    while (!bFound && pEnum->Next(1, &pFilter, nullptr) == S_OK) {
+    ComPtr<IBaseFilter> spFilter;
+    while (!bFound && spEnum->Next(1, &spFilter, nullptr) == S_OK) {
         CLSID found = {};
-        bFound = SUCCEEDED(pFilter->GetClassID(&found)) && found == clsid;
-        pFilter->Release();
+        bFound = SUCCEEDED(spFilter->GetClassID(&found)) && found == clsid;
     }
-    pEnum->Release();
     return bFound;
 }
 
@@ -144,12 +138,11 @@ void MovieGraph::SeekToStart()
 // stays where it is.
 void MovieGraph::SetPositions(LONGLONG llStart, const LONGLONG* pStop)
 {
-    IMediaSeeking* pSeeking = nullptr;
-    if (FAILED(m_pGraph->QueryInterface(IID_IMediaSeeking, (void**)&pSeeking))) return;
+    ComPtr<IMediaSeeking> spSeeking;
+    if (FAILED(m_spGraph->QueryInterface(IID_IMediaSeeking, &spSeeking))) return;
     LONGLONG llStop = pStop ? *pStop : 0;
-    pSeeking->SetPositions(&llStart, AM_SEEKING_AbsolutePositioning, &llStop,
-                           pStop ? AM_SEEKING_AbsolutePositioning : AM_SEEKING_NoPositioning);
-    pSeeking->Release();
+    spSeeking->SetPositions(&llStart, AM_SEEKING_AbsolutePositioning, &llStop,
+                            pStop ? AM_SEEKING_AbsolutePositioning : AM_SEEKING_NoPositioning);
     m_bEnded = false;
 }
 
@@ -168,43 +161,42 @@ void MovieGraph::SetPositions(LONGLONG llStart, const LONGLONG* pStop)
 // would end there. A movie that has ended by itself holds nothing.
 void MovieGraph::StopAtTheEnd()
 {
-    m_pControl->Stop();
+    m_spControl->Stop();
     m_llZeroAt = 0;
     if (m_bEnded) return;
-    IMediaSeeking* pSeeking = nullptr;
-    if (FAILED(m_pGraph->QueryInterface(IID_IMediaSeeking, (void**)&pSeeking))) return;
+    ComPtr<IMediaSeeking> spSeeking;
     LONGLONG llEnd = 0;
-    HRESULT hr = pSeeking->GetDuration(&llEnd);
-    pSeeking->Release();
-    if (FAILED(hr) || llEnd <= 0) return;
+    if (FAILED(m_spGraph->QueryInterface(IID_IMediaSeeking, &spSeeking)) || FAILED(spSeeking->GetDuration(&llEnd)) ||
+        llEnd <= 0)
+        return;
     SetPositions(llEnd, &llEnd);
     OAFilterState state = State_Stopped;
-    m_pControl->Pause();
-    m_pControl->GetState(kEndWaitMs, &state);
-    m_pControl->Stop();
+    m_spControl->Pause();
+    m_spControl->GetState(kEndWaitMs, &state);
+    m_spControl->Stop();
 }
 
 void MovieGraph::AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage)
 {
-    if (m_pEvents) m_pEvents->SetNotifyWindow((OAHWND)hwndOwner, nNotifyMessage, 0);
-    if (!m_pVideo) return;
+    if (m_spEvents) m_spEvents->SetNotifyWindow((OAHWND)hwndOwner, nNotifyMessage, 0);
+    if (!m_spVideo) return;
     // A movie without video has no video window; that is no failure.
-    if (FAILED(m_pVideo->put_Owner((OAHWND)hwndOwner))) {
-        SafeRelease(m_pVideo);
+    if (FAILED(m_spVideo->put_Owner((OAHWND)hwndOwner))) {
+        m_spVideo.Reset();
         return;
     }
-    m_pVideo->put_WindowStyle(WS_CHILD | WS_CLIPSIBLINGS);
+    m_spVideo->put_WindowStyle(WS_CHILD | WS_CLIPSIBLINGS);
     if (BSTR caption = ::SysAllocString(kVideoCaption)) {
-        m_pVideo->put_Caption(caption);
+        m_spVideo->put_Caption(caption);
         ::SysFreeString(caption);
     }
     // Input over the picture is the control's input.
-    m_pVideo->put_MessageDrain((OAHWND)hwndOwner);
+    m_spVideo->put_MessageDrain((OAHWND)hwndOwner);
     KeepPixelsUnderVideoWindow(hwndOwner);
     RECT rc;
     ::GetClientRect(hwndOwner, &rc);
     FitVideo(rc);
-    m_pVideo->put_Visible(OATRUE);
+    m_spVideo->put_Visible(OATRUE);
 }
 
 // Wine registers the renderer's window class with a black brush, so a newly
@@ -221,20 +213,20 @@ void MovieGraph::KeepPixelsUnderVideoWindow(HWND hwndOwner)
 
 void MovieGraph::Close()
 {
-    if (m_pControl) StopAtTheEnd();
-    if (m_pVideo) {
-        m_pVideo->put_Visible(OAFALSE);
-        m_pVideo->put_MessageDrain(0);
-        m_pVideo->put_Owner(0);
+    if (m_spControl) StopAtTheEnd();
+    if (m_spVideo) {
+        m_spVideo->put_Visible(OAFALSE);
+        m_spVideo->put_MessageDrain(0);
+        m_spVideo->put_Owner(0);
     }
-    if (m_pEvents) m_pEvents->SetNotifyWindow(0, 0, 0);
-    SafeRelease(m_pVideo);
-    SafeRelease(m_pRendererSeeking);
-    SafeRelease(m_pAudio);
-    SafeRelease(m_pEvents);
-    SafeRelease(m_pPosition);
-    SafeRelease(m_pControl);
-    SafeRelease(m_pGraph);
+    if (m_spEvents) m_spEvents->SetNotifyWindow(0, 0, 0);
+    m_spVideo.Reset();
+    m_spRendererSeeking.Reset();
+    m_spAudio.Reset();
+    m_spEvents.Reset();
+    m_spPosition.Reset();
+    m_spControl.Reset();
+    m_spGraph.Reset();
     m_strPath.clear();
     m_ullKeptAt = 0;
     m_bWineParser = false;
@@ -244,20 +236,20 @@ void MovieGraph::Close()
 
 void MovieGraph::Cue()
 {
-    if (m_pControl) m_pControl->Pause();
+    if (m_spControl) m_spControl->Pause();
 }
 
 bool MovieGraph::IsCued() const
 {
     OAFilterState state = State_Stopped;
-    return !m_pControl || m_pControl->GetState(0, &state) != VFW_S_STATE_INTERMEDIATE;
+    return !m_spControl || m_spControl->GetState(0, &state) != VFW_S_STATE_INTERMEDIATE;
 }
 
 void MovieGraph::Run()
 {
-    if (!m_pControl) return;
+    if (!m_spControl) return;
     m_llZeroAt = 0;
-    if (!RunFromFirstPicture()) m_pControl->Run();
+    if (!RunFromFirstPicture()) m_spControl->Run();
 }
 
 // Wine's parser stamps each picture with the file's own time, and the
@@ -274,28 +266,24 @@ bool MovieGraph::RunFromFirstPicture()
 {
     OAFilterState state = State_Stopped;
     LONGLONG llFirst = 0;
-    if (!m_pRendererSeeking || m_pControl->GetState(0, &state) != S_OK || state != State_Paused ||
-        FAILED(m_pRendererSeeking->GetCurrentPosition(&llFirst)) || !IsAtStart())
+    if (!m_spRendererSeeking || m_spControl->GetState(0, &state) != S_OK || state != State_Paused ||
+        FAILED(m_spRendererSeeking->GetCurrentPosition(&llFirst)) || !IsAtStart())
         return false;
-    IMediaFilter* pFilter = nullptr;
+    ComPtr<IMediaFilter> spFilter;
     REFERENCE_TIME now = 0;
-    bool bRun = GetClockTime(now) && SUCCEEDED(m_pGraph->QueryInterface(IID_IMediaFilter, (void**)&pFilter)) &&
-                SUCCEEDED(pFilter->Run(now + kRunLead - llFirst));
+    bool bRun = GetClockTime(now) && SUCCEEDED(m_spGraph->QueryInterface(IID_IMediaFilter, &spFilter)) &&
+                SUCCEEDED(spFilter->Run(now + kRunLead - llFirst));
     if (bRun) m_llZeroAt = now + kRunLead;
-    SafeRelease(pFilter);
     return bRun;
 }
 
 // The graph's reference clock's time, in 100 ns units.
 bool MovieGraph::GetClockTime(REFERENCE_TIME& now) const
 {
-    IMediaFilter* pFilter = nullptr;
-    IReferenceClock* pClock = nullptr;
-    bool bTime = SUCCEEDED(m_pGraph->QueryInterface(IID_IMediaFilter, (void**)&pFilter)) &&
-                 SUCCEEDED(pFilter->GetSyncSource(&pClock)) && pClock && SUCCEEDED(pClock->GetTime(&now));
-    SafeRelease(pClock);
-    SafeRelease(pFilter);
-    return bTime;
+    ComPtr<IMediaFilter> spFilter;
+    ComPtr<IReferenceClock> spClock;
+    return SUCCEEDED(m_spGraph->QueryInterface(IID_IMediaFilter, &spFilter)) &&
+           SUCCEEDED(spFilter->GetSyncSource(&spClock)) && spClock && SUCCEEDED(spClock->GetTime(&now));
 }
 
 // The renderer's picture times count from the last seek; only a graph
@@ -303,12 +291,12 @@ bool MovieGraph::GetClockTime(REFERENCE_TIME& now) const
 bool MovieGraph::IsAtStart() const
 {
     REFTIME t = 0.0;
-    return m_pPosition && SUCCEEDED(m_pPosition->get_CurrentPosition(&t)) && t == 0.0;
+    return m_spPosition && SUCCEEDED(m_spPosition->get_CurrentPosition(&t)) && t == 0.0;
 }
 
 void MovieGraph::Stop()
 {
-    if (m_pControl) m_pControl->Stop();
+    if (m_spControl) m_spControl->Stop();
     SetPosition(0.0);
 }
 
@@ -319,48 +307,48 @@ double MovieGraph::GetPosition() const
     REFERENCE_TIME now = 0;
     if (m_llZeroAt) return GetClockTime(now) && now > m_llZeroAt ? (now - m_llZeroAt) / 1e7 : 0.0;
     REFTIME t = 0.0;
-    if (!m_pPosition || FAILED(m_pPosition->get_CurrentPosition(&t))) return 0.0;
+    if (!m_spPosition || FAILED(m_spPosition->get_CurrentPosition(&t))) return 0.0;
     return t;
 }
 
 void MovieGraph::SetPosition(double dSeconds)
 {
-    if (!m_pPosition || !m_pControl) return;
+    if (!m_spPosition || !m_spControl) return;
     // Seeking a running or paused graph leaves the audio renderer's stream
     // stuck so that the next Stop never returns (Wine's quartz): seek the
     // stopped graph and start it again.
     OAFilterState state = State_Stopped;
-    m_pControl->GetState(500, &state);
-    if (state != State_Stopped) m_pControl->Stop();
+    m_spControl->GetState(500, &state);
+    if (state != State_Stopped) m_spControl->Stop();
     m_llZeroAt = 0;
     m_bEnded = false;
-    m_pPosition->put_CurrentPosition(dSeconds);
-    if (state == State_Running) m_pControl->Run();
-    else if (state == State_Paused) m_pControl->Pause();
+    m_spPosition->put_CurrentPosition(dSeconds);
+    if (state == State_Running) m_spControl->Run();
+    else if (state == State_Paused) m_spControl->Pause();
 }
 
 void MovieGraph::SetVolume(long nVolume)
 {
-    if (m_pAudio) m_pAudio->put_Volume(VolumeToAttenuation(nVolume));
+    if (m_spAudio) m_spAudio->put_Volume(VolumeToAttenuation(nVolume));
 }
 
 long MovieGraph::GetAttenuation() const
 {
     long n = 0;
-    if (m_pAudio && !m_ullKeptAt) m_pAudio->get_Volume(&n);
+    if (m_spAudio && !m_ullKeptAt) m_spAudio->get_Volume(&n);
     return n;
 }
 
 void MovieGraph::FitVideo(const RECT& rcClient)
 {
-    if (m_pVideo) m_pVideo->SetWindowPosition(0, 0, rcClient.right - rcClient.left, rcClient.bottom - rcClient.top);
+    if (m_spVideo) m_spVideo->SetWindowPosition(0, 0, rcClient.right - rcClient.left, rcClient.bottom - rcClient.top);
 }
 
 bool MovieGraph::NextEvent(long& nCode)
 {
     LONG_PTR p1 = 0, p2 = 0;
-    if (!m_pEvents || m_pEvents->GetEvent(&nCode, &p1, &p2, 0) != S_OK) return false;
-    m_pEvents->FreeEventParams(nCode, p1, p2);
+    if (!m_spEvents || m_spEvents->GetEvent(&nCode, &p1, &p2, 0) != S_OK) return false;
+    m_spEvents->FreeEventParams(nCode, p1, p2);
     if (nCode == EC_COMPLETE) m_bEnded = true;
     return true;
 }

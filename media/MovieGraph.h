@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 #include <dshow.h>
+#include <wrl/client.h>
 #include <string>
 
 class MovieGraph {
@@ -60,15 +61,15 @@ private:
     void AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage);
     static void KeepPixelsUnderVideoWindow(HWND hwndOwner);
 
-    IGraphBuilder* m_pGraph = nullptr;
-    IMediaControl* m_pControl = nullptr;
-    IMediaPosition* m_pPosition = nullptr;
-    IMediaEventEx* m_pEvents = nullptr;
-    IBasicAudio* m_pAudio = nullptr;
-    IVideoWindow* m_pVideo = nullptr;
+    Microsoft::WRL::ComPtr<IGraphBuilder> m_spGraph;
+    Microsoft::WRL::ComPtr<IMediaControl> m_spControl;
+    Microsoft::WRL::ComPtr<IMediaPosition> m_spPosition;
+    Microsoft::WRL::ComPtr<IMediaEventEx> m_spEvents;
+    Microsoft::WRL::ComPtr<IBasicAudio> m_spAudio;
+    Microsoft::WRL::ComPtr<IVideoWindow> m_spVideo;
     // The renderer's seeking, which tells the time of the picture it holds;
     // kept only on Wine's parser.
-    IMediaSeeking* m_pRendererSeeking = nullptr;
+    Microsoft::WRL::ComPtr<IMediaSeeking> m_spRendererSeeking;
     std::wstring m_strPath;
     bool m_bWineParser = false;
     // Every stream has reached its end (EC_COMPLETE) since the last seek.
