@@ -215,12 +215,11 @@ void DirectShowPlayer::SetPlayState(long nState)
     FirePlayStateChange(nState);
 }
 
-// Wine puts on the screen what the renderer's thread draws into the video
-// window only once that thread has drawn for 50 ms on end, or when a thread
-// of this process waits for messages. Frames come every 40 ms, so left alone
-// only every second one was seen. While a movie plays, this timer brings the
-// UI thread back to its message wait after each frame. Where the renderer
-// presents by itself, the timer costs a wake-up and nothing more.
+// Wine shows what the renderer's thread draws only once that thread has
+// drawn for a while on end or a thread of this process waits for messages,
+// which leaves frames unseen. While a movie plays, this timer brings the UI
+// thread back to its message wait after each frame; where the renderer
+// presents by itself, it costs a wake-up.
 void DirectShowPlayer::UpdatePresentTimer()
 {
     HWND hWnd = GetSafeHwnd();

@@ -29,10 +29,9 @@ bool IsMissingCodec(HRESULT hr)
            hr == VFW_E_UNSUPPORTED_AUDIO || hr == VFW_E_UNSUPPORTED_VIDEO || hr == VFW_E_CANNOT_CONNECT;
 }
 
-// Wine's DirectShow leaves behind about 1.5 MB of memory and a few handles
-// for every graph that has played, which a single short movie played over
-// and over all night would add up to the end of the address space. Taking up
-// the kept graph of the same file costs nothing of that, nor the building.
+// Wine's DirectShow loses memory and handles with every graph that has
+// played, enough over a night of one short movie to fill the address space;
+// taking up the kept graph of the same file costs neither that nor a build.
 HRESULT MovieGraph::Open(const wchar_t* pszPath, HWND hwndOwner, UINT nNotifyMessage)
 {
     if (Keeps(pszPath)) {
@@ -120,14 +119,10 @@ bool MovieGraph::HasFilter(REFCLSID clsid) const
     return bFound;
 }
 
-// Wine's GStreamer parser stops a stream at the duration GStreamer reports.
-// For an MPEG program stream that duration is counted from the stream's
-// first timestamp, while the pictures keep the file's own timestamps, which
-// begin at that same point (0.54 s into the files ffmpeg writes): the last
-// quarter of a 2-second movie was cut (1.72 s reported). With no stop (0, to
-// that parser) it runs every stream to its real end (a stop set beyond it is
-// cut to that duration by GStreamer). Windows' splitters are not this filter
-// and keep their own stop.
+// Wine's GStreamer parser stops a stream at the duration GStreamer reports,
+// which for an MPEG program stream falls short of its last pictures (their
+// timestamps do not start at 0); with no stop (0, to that parser) every
+// stream runs to its real end. Windows' splitters keep their own stop.
 void MovieGraph::SeekToStart()
 {
     const LONGLONG llNoStop = 0;
@@ -146,19 +141,12 @@ void MovieGraph::SetPositions(LONGLONG llStart, const LONGLONG* pStop)
     m_bEnded = false;
 }
 
-// Under Wine 8 a stream stopped before its end keeps the decoded picture
-// waiting in the parser, and with it the decoder's pool of pictures, for as
-// long as the process lives, even once the graph is released: about 7 MB
-// for each 1280x720 movie the settings preview left on a change of
-// selection, until a long session ran out of address space. Paused from its
-// end, every stream reaches its end at once and lets go of what it held.
-// Seeking the stopped graph keeps clear of the audio renderer's trouble with
-// a running one (see SetPosition). On Windows this costs a pause. Only a
-// graph about to be released is run so: the stop it sets stays with
-// GStreamer's MPEG demuxer, which cuts every stop to the duration it reports
-// (the 1.72 s of the 2-second .mpg) and keeps it through the later seeks of
-// Wine's parser, which sets no stop for a stop of 0; a graph taken up again
-// would end there. A movie that has ended by itself holds nothing.
+// Wine's parser keeps the pictures of a stream stopped before its end, and
+// the decoder's pool with them, for the life of the process; paused from its
+// end, every stream ends and lets go of them. Only a graph about to be
+// released is run so, since GStreamer's MPEG demuxer keeps the stop this
+// sets and would end every later run there. The seek is made stopped (see
+// SetPosition); a movie that has ended by itself holds nothing.
 void MovieGraph::StopAtTheEnd()
 {
     m_spControl->Stop();
@@ -252,16 +240,12 @@ void MovieGraph::Run()
     if (!RunFromFirstPicture()) m_spControl->Run();
 }
 
-// Wine's parser stamps each picture with the file's own time, and the
-// renderer waits for the clock to reach it: an MPEG program stream that
-// ffmpeg wrote begins at 0.54 s, and its first picture stood that much
-// longer than any other (a seek to that time lands 7 frames late in
-// GStreamer's demuxer). Wine's Run also starts the stream 200 ms after the
-// call, for filters not yet paused, during which the cued first picture
-// stands still. So a cued graph on that parser is run with the stream's
-// clock set to the time of the picture the renderer holds, a moment ahead:
-// every movie moves on from its first picture at once. Windows' splitters
-// stamp the first picture 0 and are run as they always were.
+// Wine's parser stamps each picture with the file's own time, which need
+// not start at 0, and Wine's Run starts the stream a while after the call:
+// either way the cued first picture would stand still. A cued graph on that
+// parser is therefore run with its clock set a moment ahead of the time of
+// the picture the renderer holds, so it moves on from it at once. Windows'
+// splitters stamp the first picture 0 and are run plainly.
 bool MovieGraph::RunFromFirstPicture()
 {
     OAFilterState state = State_Stopped;
