@@ -156,15 +156,15 @@ HRESULT DirectShowPlayer::LoadMedia()
     return S_OK;
 }
 
-// The kept graph of the same file, or else the one kept longest, which
-// gives way: a list of up to kKeptGraphs movies builds each graph once (see
+// The parked graph of the same file, or else the one parked longest, which
+// gives way: a list of up to kGraphCount movies builds each graph once (see
 // MovieGraph::Open).
 int DirectShowPlayer::ChooseGraph(const wchar_t* pszPath) const
 {
     int nChosen = 0;
-    for (int i = 0; i < kKeptGraphs; ++i) {
-        if (m_graphs[i].Keeps(pszPath)) return i;
-        if (m_graphs[i].KeptSince() < m_graphs[nChosen].KeptSince()) nChosen = i;
+    for (int i = 0; i < kGraphCount; ++i) {
+        if (m_graphs[i].IsParkedWith(pszPath)) return i;
+        if (m_graphs[i].ParkedSince() < m_graphs[nChosen].ParkedSince()) nChosen = i;
     }
     return nChosen;
 }
@@ -202,7 +202,7 @@ void DirectShowPlayer::ReleaseHeldPicture()
 void DirectShowPlayer::DropMedia()
 {
     EndCue();
-    m_pGraph->Keep();
+    m_pGraph->Park();
     m_picture.Clear();
     m_media = Media::None;
 }

@@ -56,8 +56,8 @@ private:
 
     std::wstring m_strURL;
     Media m_media = Media::None;
-    static const int kKeptGraphs = 3;
-    MovieGraph m_graphs[kKeptGraphs];
+    static const int kGraphCount = 3;
+    MovieGraph m_graphs[kGraphCount];
     // The graph of the open movie, or of the last one.
     MovieGraph* m_pGraph = &m_graphs[0];
     PictureView m_picture;

@@ -31,10 +31,10 @@ bool IsMissingCodec(HRESULT hr)
 
 // Wine's DirectShow loses memory and handles with every graph that has
 // played, enough over a night of one short movie to fill the address space;
-// taking up the kept graph of the same file costs neither that nor a build.
+// taking up the parked graph of the same file costs neither that nor a build.
 HRESULT MovieGraph::Open(const wchar_t* pszPath, HWND hwndOwner, UINT nNotifyMessage)
 {
-    if (Keeps(pszPath)) {
+    if (IsParkedWith(pszPath)) {
         Rewind();
     } else {
         Close();
@@ -45,14 +45,14 @@ HRESULT MovieGraph::Open(const wchar_t* pszPath, HWND hwndOwner, UINT nNotifyMes
         }
         m_strPath = pszPath;
     }
-    m_ullKeptAt = 0;
+    m_ullParkedAt = 0;
     AttachVideoWindow(hwndOwner, nNotifyMessage);
     return S_OK;
 }
 
-bool MovieGraph::Keeps(const wchar_t* pszPath) const
+bool MovieGraph::IsParkedWith(const wchar_t* pszPath) const
 {
-    return m_ullKeptAt && ::CompareStringOrdinal(m_strPath.c_str(), -1, pszPath, -1, TRUE) == CSTR_EQUAL;
+    return m_ullParkedAt && ::CompareStringOrdinal(m_strPath.c_str(), -1, pszPath, -1, TRUE) == CSTR_EQUAL;
 }
 
 // Back to the start, with what the last run left among the events dropped.
@@ -64,15 +64,15 @@ void MovieGraph::Rewind()
     SeekToStart();
 }
 
-// A kept graph is not run from its end (StopAtTheEnd): whatever its parser
+// A parked graph is not run from its end (StopAtTheEnd): whatever its parser
 // still holds goes with the seek that takes it up again, or with its Close.
-void MovieGraph::Keep()
+void MovieGraph::Park()
 {
     if (!m_spGraph) return;
     m_spControl->Stop();
     m_llZeroAt = 0;
     if (m_spVideo) m_spVideo->put_Visible(OAFALSE);
-    m_ullKeptAt = ::GetTickCount64();
+    m_ullParkedAt = ::GetTickCount64();
 }
 
 HRESULT MovieGraph::Build(const wchar_t* pszPath)
@@ -216,7 +216,7 @@ void MovieGraph::Close()
     m_spControl.Reset();
     m_spGraph.Reset();
     m_strPath.clear();
-    m_ullKeptAt = 0;
+    m_ullParkedAt = 0;
     m_bWineParser = false;
     m_bEnded = false;
     m_llZeroAt = 0;
@@ -319,7 +319,7 @@ void MovieGraph::SetVolume(long nVolume)
 long MovieGraph::GetAttenuation() const
 {
     long n = 0;
-    if (m_spAudio && !m_ullKeptAt) m_spAudio->get_Volume(&n);
+    if (m_spAudio && !m_ullParkedAt) m_spAudio->get_Volume(&n);
     return n;
 }
 

@@ -1,8 +1,9 @@
 // A DirectShow filter graph that plays one movie file inside a window: the
 // GDI video renderer, its video window owned by that window and stretched to
-// it, and the graph's events notified to it. A closed movie's graph is kept,
-// stopped and hidden, until it is closed or opens another file: opening the
-// same file again takes it up from the start instead of building it anew.
+// it, and the graph's events notified to it. A closed movie's graph is
+// parked, stopped and hidden, until it is closed or opens another file:
+// opening the same file again takes it up from the start instead of building
+// it anew.
 #pragma once
 #include <windows.h>
 #include <dshow.h>
@@ -16,18 +17,18 @@ public:
     MovieGraph(const MovieGraph&) = delete;
     MovieGraph& operator=(const MovieGraph&) = delete;
 
-    // Builds the graph for pszPath, or takes up the kept one of the same
+    // Builds the graph for pszPath, or takes up the parked one of the same
     // file; its events arrive at hwndOwner as nNotifyMessage. A failure of
     // the graph builder is returned as it is.
     HRESULT Open(const wchar_t* pszPath, HWND hwndOwner, UINT nNotifyMessage);
-    // Stops the movie and hides its window, keeping the graph for Open.
-    void Keep();
-    // Releases the graph, kept or not.
+    // Stops the movie and hides its window; the graph stays built for Open.
+    void Park();
+    // Releases the graph, parked or not.
     void Close();
-    // Whether Open of pszPath would take up this kept graph.
-    bool Keeps(const wchar_t* pszPath) const;
-    // When the graph was last kept; 0 while it is open or after Close.
-    ULONGLONG KeptSince() const { return m_ullKeptAt; }
+    // Whether Open of pszPath would take up this parked graph.
+    bool IsParkedWith(const wchar_t* pszPath) const;
+    // When the graph was last parked; 0 while it is open or after Close.
+    ULONGLONG ParkedSince() const { return m_ullParkedAt; }
 
     // Pauses the new graph, so that the decoder gets its first picture ready
     // and Run starts from it on the clock instead of dropping the start
@@ -77,8 +78,8 @@ private:
     // The reference clock's time of the movie's start while it runs from
     // its first picture (RunFromFirstPicture); 0 otherwise.
     REFERENCE_TIME m_llZeroAt = 0;
-    // When the graph was kept (system ticks); 0 while open or closed.
-    ULONGLONG m_ullKeptAt = 0;
+    // When the graph was parked (system ticks); 0 while open or closed.
+    ULONGLONG m_ullParkedAt = 0;
 };
 
 // The renderer's attenuation for a volume of 0..100: silence at 0, 0 dB at
