@@ -42,11 +42,12 @@ private:
     void EndCue();
     void ReportMissingCodec();
     void AwaitNextURL();
-    void OnClosed();
-    // Closes the media; a movie leaves its last picture held.
-    void ReleaseMedia();
-    void DropMedia();
-    void ReleaseHeldPicture();
+    void OnCloseHandled();
+    // UnloadMedia, after holding what a movie's window shows.
+    void HoldPictureAndUnload();
+    // Ends the cue, parks the movie's graph and lets the picture go.
+    void UnloadMedia();
+    void ClearHeldPicture();
     void SetPlayState(long nState);
     void UpdatePresentTimer();
     void SetOpenState(long nState);
