@@ -126,12 +126,12 @@ bool MovieGraph::HasFilter(REFCLSID clsid) const
 void MovieGraph::SeekToStart()
 {
     const LONGLONG llNoStop = 0;
-    SetPositions(0, m_bWineParser ? &llNoStop : nullptr);
+    SeekStoppedGraph(0, m_bWineParser ? &llNoStop : nullptr);
 }
 
-// Positions of the stopped graph, in 100 ns units; without pStop the stop
-// stays where it is.
-void MovieGraph::SetPositions(LONGLONG llStart, const LONGLONG* pStop)
+// Seeks the stopped graph to llStart and, with pStop, sets its stop (100 ns
+// units); without pStop the stop stays where it is.
+void MovieGraph::SeekStoppedGraph(LONGLONG llStart, const LONGLONG* pStop)
 {
     ComPtr<IMediaSeeking> spSeeking;
     if (FAILED(m_spGraph->QueryInterface(IID_IMediaSeeking, &spSeeking))) return;
@@ -157,7 +157,7 @@ void MovieGraph::StopAtTheEnd()
     if (FAILED(m_spGraph->QueryInterface(IID_IMediaSeeking, &spSeeking)) || FAILED(spSeeking->GetDuration(&llEnd)) ||
         llEnd <= 0)
         return;
-    SetPositions(llEnd, &llEnd);
+    SeekStoppedGraph(llEnd, &llEnd);
     OAFilterState state = State_Stopped;
     m_spControl->Pause();
     m_spControl->GetState(kEndWaitMs, &state);

@@ -53,7 +53,7 @@ private:
     HRESULT Build(const wchar_t* pszPath);
     bool HasFilter(REFCLSID clsid) const;
     void SeekToStart();
-    void SetPositions(LONGLONG llStart, const LONGLONG* pStop);
+    void SeekStoppedGraph(LONGLONG llStart, const LONGLONG* pStop);
     void StopAtTheEnd();
     bool RunFromFirstPicture();
     bool IsAtStart() const;
