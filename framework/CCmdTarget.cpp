@@ -1,7 +1,7 @@
 #include "framework/CCmdTarget.h"
 
 namespace {
-const AFX_MSGMAP_ENTRY g_noMessages[] = { { 0, 0, 0, 0, AfxSig_end, nullptr } };
+const AFX_MSGMAP_ENTRY g_noMessages[] = { { 0, 0, 0, 0, nullptr, nullptr } };
 const AFX_MSGMAP g_cmdTargetMap = { nullptr, g_noMessages };
 const AFX_EVENTSINKMAP_ENTRY g_noEvents[] = { { 0, 0, nullptr, nullptr, nullptr } };
 const AFX_EVENTSINKMAP g_cmdTargetSinkMap = { nullptr, g_noEvents };
@@ -20,7 +20,7 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UIN
                                                      UINT nCode, UINT nID)
 {
     for (; pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->nSig != AfxSig_end; ++e) {
+        for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->pfnInvoke; ++e) {
             if (e->nMessage == nMessage && e->nCode == nCode && nID >= e->nID && nID <= e->nLastID)
                 return e;
         }
@@ -31,8 +31,8 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UIN
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode)
 {
     const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), WM_COMMAND, (UINT)nCode, nID);
-    if (!e || e->nSig != AfxSig_vv) return FALSE;
-    (this->*e->pfn)();
+    if (!e) return FALSE;
+    e->pfnInvoke(this, e->pfn, WM_COMMAND, MAKEWPARAM(nID, nCode), 0);
     return TRUE;
 }
 

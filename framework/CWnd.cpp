@@ -202,7 +202,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) nLookup = WM_CTLCOLOR;
     const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(GetMessageMap(), nLookup, 0, 0);
     if (!pEntry) return FALSE;
-    *pResult = DispatchEntry(pEntry, message, wParam, lParam);
+    *pResult = pEntry->pfnInvoke(this, pEntry->pfn, message, wParam, lParam);
     return TRUE;
 }
 
@@ -223,9 +223,7 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     const AFX_MSGMAP_ENTRY* pEntry =
         FindMessageEntry(GetMessageMap(), WM_NOTIFY, pNMHDR->code, (UINT)pNMHDR->idFrom);
     if (!pEntry) return FALSE;
-    *pResult = 0;
-    auto pfn = reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pEntry->pfn);
-    (this->*pfn)(pNMHDR, pResult);
+    *pResult = pEntry->pfnInvoke(this, pEntry->pfn, WM_NOTIFY, wParam, lParam);
     return TRUE;
 }
 
@@ -242,85 +240,9 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     UINT nReflected = WM_REFLECT_BASE + message;
     const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(GetMessageMap(), nReflected, nCode, 0);
     if (!pEntry) return FALSE;
-    if (message == WM_NOTIFY) {
-        *pResult = 0;
-        auto pfn = reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pEntry->pfn);
-        (this->*pfn)(reinterpret_cast<NMHDR*>(lParam), pResult);
-    } else {
-        LRESULT lResult = DispatchEntry(pEntry, message, wParam, lParam);
-        if (pResult) *pResult = lResult;
-    }
+    LRESULT lResult = pEntry->pfnInvoke(this, pEntry->pfn, message, wParam, lParam);
+    if (pResult) *pResult = lResult;
     return TRUE;
-}
-
-LRESULT CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    AFX_PMSG pfn = pEntry->pfn;
-    switch (pEntry->nSig) {
-    case AfxSig_vv:
-        (this->*reinterpret_cast<void (CWnd::*)()>(pfn))();
-        return 0;
-    case AfxSig_lwl:
-        return (this->*reinterpret_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pfn))(wParam, lParam);
-    case AfxSig_vwl:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, LPARAM)>(pfn))((UINT)wParam, lParam);
-        return 0;
-    case AfxSig_hv:
-        return (LRESULT)(this->*reinterpret_cast<HCURSOR (CWnd::*)()>(pfn))();
-    case AfxSig_vwp:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, CPoint)>(pfn))((UINT)wParam, CPoint(lParam));
-        return 0;
-    case AfxSig_vWl:
-        (this->*reinterpret_cast<void (CWnd::*)(CWnd*)>(pfn))(FromHandle(reinterpret_cast<HWND>(lParam)));
-        return 0;
-    case AfxSig_vWw:
-        (this->*reinterpret_cast<void (CWnd::*)(CWnd*)>(pfn))(FromHandle(reinterpret_cast<HWND>(wParam)));
-        return 0;
-    case AfxSig_hDWw: {
-        CDC dc(reinterpret_cast<HDC>(wParam));
-        UINT nCtlColor = message >= WM_CTLCOLORMSGBOX ? message - WM_CTLCOLORMSGBOX : (UINT)HIWORD(lParam);
-        return (LRESULT)(this->*reinterpret_cast<HBRUSH (CWnd::*)(CDC*, CWnd*, UINT)>(pfn))(
-            &dc, FromHandle(reinterpret_cast<HWND>(lParam)), nCtlColor);
-    }
-    case AfxSig_bHELPINFO:
-        return (this->*reinterpret_cast<BOOL (CWnd::*)(HELPINFO*)>(pfn))(reinterpret_cast<HELPINFO*>(lParam));
-    case AfxSig_bWww:
-        return (this->*reinterpret_cast<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(pfn))(
-            FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
-    case AfxSig_bD: {
-        CDC dc(reinterpret_cast<HDC>(wParam));
-        return (this->*reinterpret_cast<BOOL (CWnd::*)(CDC*)>(pfn))(&dc);
-    }
-    case AfxSig_vb:
-        (this->*reinterpret_cast<void (CWnd::*)(BOOL)>(pfn))((BOOL)wParam);
-        return 0;
-    case AfxSig_vbw:
-        (this->*reinterpret_cast<void (CWnd::*)(BOOL, UINT)>(pfn))((BOOL)wParam, (UINT)lParam);
-        return 0;
-    case AfxSig_vwii:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, int, int)>(pfn))(
-            (UINT)wParam, (short)LOWORD(lParam), (short)HIWORD(lParam));
-        return 0;
-    case AfxSig_vwwW:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, UINT, CWnd*)>(pfn))(
-            LOWORD(wParam), HIWORD(wParam), FromHandle(reinterpret_cast<HWND>(lParam)));
-        return 0;
-    case AfxSig_vMINMAX:
-        (this->*reinterpret_cast<void (CWnd::*)(MINMAXINFO*)>(pfn))(reinterpret_cast<MINMAXINFO*>(lParam));
-        return 0;
-    case AfxSig_bv:
-        return (this->*reinterpret_cast<BOOL (CWnd::*)()>(pfn))();
-    case AfxSig_vMEASURE:
-        (this->*reinterpret_cast<void (CWnd::*)(LPMEASUREITEMSTRUCT)>(pfn))(
-            reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        return TRUE;
-    case AfxSig_vwww:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, UINT, UINT)>(pfn))(
-            (UINT)wParam, LOWORD(lParam), HIWORD(lParam));
-        return 0;
-    default:
-        return 0;
-    }
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }

@@ -110,8 +110,6 @@ public:
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // Calls the handler of an entry with the message's arguments.
-    LRESULT DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam);
 
     WNDPROC m_pfnSuper = nullptr;
     COleControlSite* m_pCtrlSite = nullptr;

@@ -6,25 +6,49 @@ namespace {
 // A plain window whose handlers record what they were given.
 class ProbeWnd : public CWnd {
 public:
-    std::vector<UINT> calls;
-    CPoint lastPoint;
-    UINT lastFlags = 0;
-    int customResult = 0;
+    std::vector<INT_PTR> args;   // what the last handler was given
+    template <class... A> void Record(A... a) { args = { (INT_PTR)a... }; }
 
-    void OnPaint() { calls.push_back(WM_PAINT); CWnd::OnPaint(); }
-    void OnMouseMove(UINT nFlags, CPoint pt) { calls.push_back(WM_MOUSEMOVE); lastFlags = nFlags; lastPoint = pt; }
-    BOOL OnSetCursor(CWnd*, UINT nHitTest, UINT message) { calls.push_back(WM_SETCURSOR); lastFlags = nHitTest; return 77; }
-    LRESULT OnCustom(WPARAM w, LPARAM l) { calls.push_back(WM_APP + 5); return (LRESULT)(w + l); }
-    HBRUSH OnCtlColor(CDC*, CWnd*, UINT nCtlColor) { lastFlags = nCtlColor; return (HBRUSH)::GetStockObject(BLACK_BRUSH); }
+    void OnMouseMove(UINT nFlags, CPoint pt) { Record(nFlags, pt.x, pt.y); }
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+    {
+        Record(pWnd, nHitTest, message);
+        return 77;
+    }
+    LRESULT OnCustom(WPARAM w, LPARAM l) { Record(w, l); return (LRESULT)(w + l); }
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+    {
+        Record(pDC->GetSafeHdc(), pWnd, nCtlColor);
+        return (HBRUSH)::GetStockObject(BLACK_BRUSH);
+    }
+    void OnSize(UINT nType, int cx, int cy) { Record(nType, cx, cy); }
+    void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pBar) { Record(nSBCode, nPos, pBar); }
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { Record(nChar, nRepCnt, nFlags); }
+    void OnCaptureChanged(CWnd* pWnd) { Record(pWnd); }
+    void OnKillFocus(CWnd* pWnd) { Record(pWnd); }
+    void OnShowWindow(BOOL bShow, UINT nStatus) { Record(bShow, nStatus); }
+    BOOL OnEraseBkgnd(CDC* pDC) { Record(pDC->GetSafeHdc()); return TRUE; }
+    BOOL OnQueryEndSession() { return 55; }
+    void OnItemClicked(NMHDR* pNMHDR, LRESULT* pResult) { Record(pNMHDR->idFrom); *pResult = 9; }
+    void OnCommandEight() { Record(8); }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(ProbeWnd, CWnd)
-    ON_WM_PAINT()
     ON_WM_MOUSEMOVE()
     ON_WM_SETCURSOR()
     ON_MESSAGE(WM_APP + 5, OnCustom)
     ON_WM_CTLCOLOR()
+    ON_WM_SIZE()
+    ON_WM_HSCROLL()
+    ON_WM_KEYDOWN()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_KILLFOCUS()
+    ON_WM_SHOWWINDOW()
+    ON_WM_ERASEBKGND()
+    ON_WM_QUERYENDSESSION()
+    ON_NOTIFY(NM_CLICK, 7, OnItemClicked)
+    ON_COMMAND(8, OnCommandEight)
 END_MESSAGE_MAP()
 
 // Derived map: overrides one entry, inherits the others through the chain.
@@ -48,17 +72,43 @@ HWND MakeWindow()
 TEST(MessageMapTest, HandlersReceiveDecodedArguments)
 {
     ProbeWnd wnd;
-    ASSERT_TRUE(wnd.SubclassWindow(MakeWindow()));
+    ASSERT_TRUE(wnd.SubclassWindow(MakeWindow())) << "the probe takes over its window";
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
-    ::SendMessageW(wnd.m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, 40));
-    EXPECT_EQ((UINT)MK_LBUTTON, wnd.lastFlags);
-    EXPECT_EQ(-3, wnd.lastPoint.x);
-    EXPECT_EQ(40, wnd.lastPoint.y);
-    EXPECT_EQ(77, ::SendMessageW(wnd.m_hWnd, WM_SETCURSOR, (WPARAM)wnd.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-    EXPECT_EQ((UINT)HTCLIENT, wnd.lastFlags);
-    EXPECT_EQ(12, ::SendMessageW(wnd.m_hWnd, WM_APP + 5, 5, 7));
-    EXPECT_EQ((LRESULT)::GetStockObject(BLACK_BRUSH), ::SendMessageW(wnd.m_hWnd, WM_CTLCOLORDLG, 0, 0));
-    EXPECT_EQ((UINT)CTLCOLOR_DLG, wnd.lastFlags);
+    HWND hOther = MakeWindow();
+    const INT_PTR pOther = (INT_PTR)CWnd::FromHandle(hOther);
+    HDC hDC = ::GetDC(wnd.m_hWnd);
+    NMHDR nm = { hOther, 7, (UINT)NM_CLICK };
+    const struct {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        LRESULT lResult;
+        std::vector<INT_PTR> args;
+    } cases[] = {
+        { WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, 40), 0, { MK_LBUTTON, -3, 40 } },
+        { WM_SETCURSOR, (WPARAM)hOther, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), 77, { pOther, HTCLIENT, WM_MOUSEMOVE } },
+        { WM_APP + 5, 5, 7, 12, { 5, 7 } },
+        { WM_CTLCOLORDLG, (WPARAM)hDC, (LPARAM)hOther, (LRESULT)::GetStockObject(BLACK_BRUSH),
+          { (INT_PTR)hDC, pOther, CTLCOLOR_DLG } },
+        { WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(-2, 300), 0, { SIZE_MAXIMIZED, -2, 300 } },
+        { WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 42), (LPARAM)hOther, 0, { SB_THUMBTRACK, 42, pOther } },
+        { WM_KEYDOWN, 'K', MAKELPARAM(3, 0x25), 0, { 'K', 3, 0x25 } },
+        { WM_CAPTURECHANGED, 0, (LPARAM)hOther, 0, { pOther } },
+        { WM_KILLFOCUS, (WPARAM)hOther, 0, 0, { pOther } },
+        { WM_SHOWWINDOW, TRUE, SW_PARENTOPENING, 0, { TRUE, SW_PARENTOPENING } },
+        { WM_ERASEBKGND, (WPARAM)hDC, 0, TRUE, { (INT_PTR)hDC } },
+        { WM_QUERYENDSESSION, 0, 0, 55, {} },
+        { WM_NOTIFY, 7, (LPARAM)&nm, 9, { 7 } },
+        { WM_COMMAND, MAKEWPARAM(8, 0), 0, 0, { 8 } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "message 0x" << std::hex << c.message);
+        wnd.args.clear();
+        EXPECT_EQ(c.lResult, ::SendMessageW(wnd.m_hWnd, c.message, c.wParam, c.lParam));
+        EXPECT_EQ(c.args, wnd.args);
+    }
+    ::ReleaseDC(wnd.m_hWnd, hDC);
+    ::DestroyWindow(hOther);
     wnd.DestroyWindow();
     EXPECT_EQ(nullptr, wnd.m_hWnd);
 }
@@ -80,7 +130,7 @@ TEST(MessageMapTest, DerivedEntriesComeFirstAndBaseEntriesStillApply)
     wnd.SubclassWindow(MakeWindow());
     ::SendMessageW(wnd.m_hWnd, WM_MOUSEMOVE, 0, 0);
     EXPECT_EQ(1, wnd.derivedMoves);
-    EXPECT_TRUE(wnd.calls.empty());
+    EXPECT_TRUE(wnd.args.empty()) << "the base's handler of the overridden entry is not called";
     EXPECT_EQ(3, ::SendMessageW(wnd.m_hWnd, WM_APP + 5, 1, 2));
     wnd.DestroyWindow();
 }
@@ -94,7 +144,7 @@ TEST(MessageMapTest, ObjectDestroyedBeforeItsWindowLeavesTheWindowWorking)
     }
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
     ::SendMessageW(hWnd, WM_MOUSEMOVE, 0, 0);  // must not reach the dead object
-    EXPECT_TRUE(::DestroyWindow(hWnd));
+    EXPECT_TRUE(::DestroyWindow(hWnd)) << "the window outlives its object and is destroyed normally";
 }
 
 TEST(MessageMapTest, TemporaryObjectsStandInForUnknownWindows)

@@ -8,6 +8,8 @@
 #include "media/DirectShowPlayer.h"
 #include "media/MediaFactory.h"
 #include <gtest/gtest.h>
+#include <cwchar>
+#include <string>
 #include <vector>
 
 namespace {
@@ -66,15 +68,17 @@ protected:
     // Opens a file and waits until the control reports it ready.
     static void Open(MediaHostDialog& d, const wchar_t* pszName)
     {
+        SCOPED_TRACE(testing::Message() << "opening " << pszName);
         d.ClearEvents();
         d.m_player.put_URL(TestMediaPath(pszName));
-        ASSERT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateReady)) << "not ready";
-        EXPECT_TRUE(d.HasEvent(MediaDispid::OpenStateChange, kOpenStateMediaOpen));
+        ASSERT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateReady)) << "the medium is ready";
+        EXPECT_TRUE(d.HasEvent(MediaDispid::OpenStateChange, kOpenStateMediaOpen)) << "the medium is reported open";
     }
     static void Play(MediaHostDialog& d)
     {
+        SCOPED_TRACE("playing");
         CWMPControls3(d.m_player.get_controls()).play();
-        ASSERT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStatePlaying)) << "not playing";
+        ASSERT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStatePlaying)) << "the medium plays";
         EXPECT_EQ(kPlayStatePlaying, d.m_player.get_playState());
     }
     MediaObjectFactory m_pfnPrevious = nullptr;
@@ -91,64 +95,123 @@ TEST_F(PlaybackTest, TheWindowsMediaPlayerOfThisSystemIsNotTheOneHosted)
         wchar_t szClass[64] = {};
         ::GetClassNameW(d.m_player.GetSafeHwnd(), szClass, 64);
         EXPECT_STREQ(L"DriftreelMediaControl", szClass);
-        EXPECT_EQ(0, d.m_player.get_playState());
+        EXPECT_EQ(kPlayStateUndefined, d.m_player.get_playState());
     });
 }
 
-TEST_F(PlaybackTest, AMovieShowsMovingPicturesInTheControlAndEnds)
-{
-    for (const wchar_t* pszMovie : { L"media_test.wmv", L"media_test.mpg" }) {
-        MediaHostDialog dlg;
-        dlg.Run([&](MediaHostDialog& d) {
-            Open(d, pszMovie);
-            Play(d);
-            PumpMessagesFor(700);
-            CRect rc = d.ControlScreenRect();
-            std::vector<DWORD> first = CaptureScreen(rc);
-            PumpMessagesFor(1000);
-            std::vector<DWORD> second = CaptureScreen(rc);
-            EXPECT_GT(CountDifferences(first, second), first.size() / 20) << "the picture did not move";
-            EXPECT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateMediaEnded, 15000)) << "no end";
-            EXPECT_EQ(kPlayStateMediaEnded, d.m_player.get_playState());
-            PumpMessagesFor(100);
-            const std::vector<DWORD> last = CaptureScreen(rc);
-            // As the player does at the end: close, open again, play. The
-            // last picture stays until the next movie's pictures replace it.
-            d.m_player.close();
-            Open(d, pszMovie);
-            for (int i = 0; i < 4; ++i) {
-                PumpMessagesFor(40);
-                EXPECT_FALSE(IsBlack(CaptureScreen(rc))) << "black before play, capture " << i;
-            }
-            Play(d);
-            for (int i = 0; i < 8; ++i) {
-                PumpMessagesFor(20);
-                EXPECT_FALSE(IsBlack(CaptureScreen(rc))) << "black after play, capture " << i;
-            }
-            // The held pictures of further changes are all given back, and the
-            // same movie takes up its kept graph: Wine leaves about a hundred
-            // handles behind every graph it builds. The system's cache of
-            // window DCs may grow by one or two while the renderer and the
-            // control draw at once; a picture kept by every change would not
-            // fit in that.
-            ResourceCounts before = ResourceCounts::Take();
-            for (int i = 0; i < 4; ++i) {
-                d.m_player.close();
-                Open(d, pszMovie);
-                Play(d);
-                PumpMessagesFor(100);
-            }
-            ResourceCounts after = ResourceCounts::Take();
-            EXPECT_LE(after.m_dwGdiObjects, before.m_dwGdiObjects + 2) << "GDI objects left by movie changes";
-            EXPECT_LE(after.m_dwHandles, before.m_dwHandles + 20) << "handles left by movie changes";
-            // The kept graph, taken up again after an end and closes in the
-            // middle, still plays the movie to its last picture.
-            EXPECT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateMediaEnded, 15000)) << "no end";
-            PumpMessagesFor(100);
-            std::vector<DWORD> again = CaptureScreen(rc);
-            EXPECT_LT(CountDifferences(last, again), last.size() / 50) << "the movie was cut short";
-        });
+// Each movie format the player meets, from its start to its end and again.
+class MoviePlaybackTest : public PlaybackTest, public ::testing::WithParamInterface<const wchar_t*> {
+protected:
+    // Waits for the playing movie's end and gives its last picture.
+    static std::vector<DWORD> WaitForTheLastPicture(MediaHostDialog& d)
+    {
+        SCOPED_TRACE("waiting for the end");
+        EXPECT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateMediaEnded, 15000)) << "the movie ends";
+        PumpMessagesFor(100);
+        return CaptureScreen(d.ControlScreenRect());
     }
+    std::vector<DWORD> PlayToTheEnd(MediaHostDialog& d)
+    {
+        Open(d, GetParam());
+        Play(d);
+        return WaitForTheLastPicture(d);
+    }
+    // As the player does at a movie's end or a change: close, open, play.
+    void PlayAgain(MediaHostDialog& d)
+    {
+        d.m_player.close();
+        Open(d, GetParam());
+        Play(d);
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Formats, MoviePlaybackTest, ::testing::Values(L"media_test.wmv", L"media_test.mpg"),
+                         [](const ::testing::TestParamInfo<const wchar_t*>& info) {
+                             const wchar_t* pszExtension = wcsrchr(info.param, L'.') + 1;
+                             return std::string(pszExtension, pszExtension + wcslen(pszExtension));
+                         });
+
+TEST_P(MoviePlaybackTest, ThePictureMovesInTheControl)
+{
+    MediaHostDialog dlg;
+    dlg.Run([&](MediaHostDialog& d) {
+        Open(d, GetParam());
+        Play(d);
+        PumpMessagesFor(700);
+        CRect rc = d.ControlScreenRect();
+        std::vector<DWORD> first = CaptureScreen(rc);
+        PumpMessagesFor(1000);
+        std::vector<DWORD> second = CaptureScreen(rc);
+        EXPECT_GT(CountDifferences(first, second), first.size() / 20) << "the picture did not move";
+    });
+}
+
+TEST_P(MoviePlaybackTest, TheEndIsReported)
+{
+    MediaHostDialog dlg;
+    dlg.Run([&](MediaHostDialog& d) {
+        PlayToTheEnd(d);
+        EXPECT_EQ(kPlayStateMediaEnded, d.m_player.get_playState());
+    });
+}
+
+TEST_P(MoviePlaybackTest, TheLastPictureStaysUntilTheNextMoviesPicturesReplaceIt)
+{
+    MediaHostDialog dlg;
+    dlg.Run([&](MediaHostDialog& d) {
+        PlayToTheEnd(d);
+        d.m_player.close();
+        Open(d, GetParam());
+        CRect rc = d.ControlScreenRect();
+        for (int i = 0; i < 4; ++i) {
+            PumpMessagesFor(40);
+            EXPECT_FALSE(IsBlack(CaptureScreen(rc))) << "the last picture shows before play, capture " << i;
+        }
+        Play(d);
+        for (int i = 0; i < 8; ++i) {
+            PumpMessagesFor(20);
+            EXPECT_FALSE(IsBlack(CaptureScreen(rc))) << "a picture shows after play, capture " << i;
+        }
+    });
+}
+
+// The held pictures of movie changes are all given back, and the same movie
+// takes up its kept graph: Wine leaves about a hundred handles behind every
+// graph it builds. The system's cache of window DCs may grow by one or two
+// while the renderer and the control draw at once; a picture kept by every
+// change would not fit in that.
+TEST_P(MoviePlaybackTest, MovieChangesGiveBackWhatTheyHold)
+{
+    MediaHostDialog dlg;
+    dlg.Run([&](MediaHostDialog& d) {
+        PlayToTheEnd(d);
+        PlayAgain(d);
+        PumpMessagesFor(100);
+        ResourceCounts before = ResourceCounts::Take();
+        for (int i = 0; i < 4; ++i) {
+            PlayAgain(d);
+            PumpMessagesFor(100);
+        }
+        ResourceCounts after = ResourceCounts::Take();
+        EXPECT_LE(after.m_dwGdiObjects, before.m_dwGdiObjects + 2) << "GDI objects left by movie changes";
+        EXPECT_LE(after.m_dwHandles, before.m_dwHandles + 20) << "handles left by movie changes";
+    });
+}
+
+// The kept graph, taken up again after an end and closes in the middle,
+// still plays the movie to its last picture.
+TEST_P(MoviePlaybackTest, AKeptGraphPlaysToTheLastPicture)
+{
+    MediaHostDialog dlg;
+    dlg.Run([&](MediaHostDialog& d) {
+        const std::vector<DWORD> last = PlayToTheEnd(d);
+        for (int i = 0; i < 5; ++i) {
+            PlayAgain(d);
+            PumpMessagesFor(100);
+        }
+        std::vector<DWORD> again = WaitForTheLastPicture(d);
+        EXPECT_LT(CountDifferences(last, again), last.size() / 50) << "the movie was cut short";
+    });
 }
 
 TEST_F(PlaybackTest, APictureShowsAsAReadyAndPlayingMedium)
