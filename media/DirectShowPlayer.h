@@ -52,6 +52,9 @@ private:
     void SetOpenState(long nState);
     void OnGraphNotify();
     void OnPaint();
+    bool IsWaitingForPlay() const;
+    bool IsVideoWindowExposed() const;
+    void OnRedrawMovie();
     bool FireInput(UINT message, WPARAM wParam, LPARAM lParam);
 
     std::wstring m_strURL;

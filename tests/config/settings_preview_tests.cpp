@@ -227,6 +227,8 @@ TEST_F(SettingsPreviewTest, AModeChangeWhilePlayingLeavesThePreviewPainted)
         ASSERT_TRUE(PumpMessagesUntil([&] { return preview.get_playState() == kPlayStatePlaying; }, 10000));
         Click(dlg, IDC_PLAY_ALL);
         ASSERT_TRUE(IsChecked(dlg, IDC_PLAY_ALL));
+        // The repaint the change asked for, before anything else.
+        ::RedrawWindow(dlg, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         EXPECT_TRUE(PumpMessagesUntil([&] {
             return preview.get_playState() == kPlayStateReady && BackgroundShare(preview) < 0.05;
         }, 5000)) << "background share " << BackgroundShare(preview);
