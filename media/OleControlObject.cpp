@@ -66,10 +66,10 @@ STDMETHODIMP OleControlObject::DoVerb(LONG iVerb, LPMSG, IOleClientSite* pActive
         iVerb != OLEIVERB_PRIMARY)
         return OLEOBJ_S_INVALIDVERB;
     if (m_hWnd) return S_OK;
-    IOleClientSite* pSite = pActiveSite ? pActiveSite : m_spClientSite.Get();
-    if (!pSite || !lprcPosRect || !hwndParent) return E_INVALIDARG;
+    Microsoft::WRL::ComPtr<IOleClientSite> spSite = pActiveSite ? pActiveSite : m_spClientSite.Get();
+    if (!spSite || !lprcPosRect || !hwndParent) return E_INVALIDARG;
     Microsoft::WRL::ComPtr<IOleInPlaceSite> spInPlaceSite;
-    if (FAILED(pSite->QueryInterface(IID_PPV_ARGS(&spInPlaceSite)))) return E_NOINTERFACE;
+    if (FAILED(spSite.As(&spInPlaceSite))) return E_NOINTERFACE;
     if (spInPlaceSite->CanInPlaceActivate() != S_OK || !CreateControlWindow(hwndParent, *lprcPosRect))
         return E_FAIL;
     m_spInPlaceSite = spInPlaceSite;
