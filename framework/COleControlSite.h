@@ -28,7 +28,6 @@ public:
     // container); the control moves its window itself.
     void MoveControl(const RECT& rect);
     IUnknown* GetControlUnknown() const { return m_spObject.Get(); }
-    CWnd* GetContainerWnd() const { return m_pWndContainer; }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
