@@ -4,8 +4,6 @@ namespace {
 const UINT WM_APP_GRAPHNOTIFY = WM_APP + 1;
 // Posted by close: the handling that closed has ended.
 const UINT WM_APP_CLOSED = WM_APP + 2;
-// Posted by a paint of the control while a movie waits for play.
-const UINT WM_APP_REDRAWMOVIE = WM_APP + 3;
 const UINT_PTR kPresentTimerId = 1;
 // Shorter than a frame of any movie we play (25 or 30 a second).
 const UINT kPresentPeriodMs = 10;
@@ -260,33 +258,26 @@ void DirectShowPlayer::OnPaint()
     else if (m_held.IsHeld()) m_held.Draw(hDC, rc);
     else ::FillRect(hDC, &rc, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     ::EndPaint(GetSafeHwnd(), &ps);
-    if (IsWaitingForPlay() && IsVideoWindowExposed()) ::PostMessageW(GetSafeHwnd(), WM_APP_REDRAWMOVIE, 0, 0);
-}
-
-// A movie handed over, cued or ready, that has not been played.
-bool DirectShowPlayer::IsWaitingForPlay() const
-{
-    return m_media == Media::Movie && (m_bCueing || m_nPlayState == kPlayStateReady);
-}
-
-// Whether the movie's video window, the control's child, waits to be
-// painted: its area was painted over or uncovered. The control paints
-// before its children.
-bool DirectShowPlayer::IsVideoWindowExposed() const
-{
-    for (HWND hChild = ::GetWindow(GetSafeHwnd(), GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-        if (::IsWindowVisible(hChild) && ::GetUpdateRect(hChild, nullptr, FALSE)) return true;
-    return false;
+    if (m_media == Media::Movie && m_nPlayState != kPlayStatePlaying) RedrawVideoWindow();
 }
 
 // Windows' renderer paints its window again from the picture it holds;
-// Wine's draws a picture only when it arrives, so what a container painted
-// over a movie that waits for play (a dialog repainting itself without
-// clipping its children) stayed until play. Cued again, the movie's first
-// picture arrives and is drawn once more.
-void DirectShowPlayer::OnRedrawMovie()
+// Wine's draws a picture only when it arrives. A container that paints
+// without clipping its children (the settings dialog repainting itself)
+// painted over a movie waiting for play, and its background stayed until
+// play. The control is painted after its container, so the picture the
+// renderer holds is drawn again here; one still on its way is drawn when it
+// arrives.
+void DirectShowPlayer::RedrawVideoWindow()
 {
-    if (IsWaitingForPlay()) m_pGraph->SetPosition(0.0);
+    HWND hVideo = ::GetWindow(GetSafeHwnd(), GW_CHILD);
+    while (hVideo && !::IsWindowVisible(hVideo)) hVideo = ::GetWindow(hVideo, GW_HWNDNEXT);
+    HDC hDC = hVideo ? ::GetDC(hVideo) : nullptr;
+    if (!hDC) return;
+    RECT rc;
+    ::GetClientRect(hVideo, &rc);
+    m_pGraph->DrawCurrentImage(hDC, rc);
+    ::ReleaseDC(hVideo, hDC);
 }
 
 bool DirectShowPlayer::FireInput(UINT message, WPARAM wParam, LPARAM lParam)
@@ -303,7 +294,6 @@ LRESULT DirectShowPlayer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_APP_GRAPHNOTIFY: OnGraphNotify(); return 0;
     case WM_APP_CLOSED: OnClosed(); return 0;
-    case WM_APP_REDRAWMOVIE: OnRedrawMovie(); return 0;
     // The present timer's work is done by returning to the message wait.
     case WM_TIMER:
         if (wParam == kPresentTimerId) return 0;

@@ -52,9 +52,7 @@ private:
     void SetOpenState(long nState);
     void OnGraphNotify();
     void OnPaint();
-    bool IsWaitingForPlay() const;
-    bool IsVideoWindowExposed() const;
-    void OnRedrawMovie();
+    void RedrawVideoWindow();
     bool FireInput(UINT message, WPARAM wParam, LPARAM lParam);
 
     std::wstring m_strURL;
