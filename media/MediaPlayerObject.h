@@ -9,7 +9,10 @@
 
 class MediaPlayerObject : public OleControlObject, public IPersistPropertyBag {
 public:
-    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override { return OleControlObject::QueryInterface(riid, ppv); }
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
+    {
+        return OleControlObject::QueryInterface(riid, ppv);
+    }
     STDMETHODIMP_(ULONG) AddRef() override { return OleControlObject::AddRef(); }
     STDMETHODIMP_(ULONG) Release() override { return OleControlObject::Release(); }
     // IPersistPropertyBag: the persisted properties by the platform

@@ -380,7 +380,8 @@ bool MovieGraph::DrawCurrentImage(HDC hDC, const RECT& rc) const
     std::vector<BYTE> image((size_t)cbImage);
     if (FAILED(spVideo->GetCurrentImage(&cbImage, reinterpret_cast<long*>(image.data())))) return false;
     const auto* pHeader = reinterpret_cast<const BITMAPINFOHEADER*>(image.data());
-    DWORD nColours = pHeader->biClrUsed ? pHeader->biClrUsed : (pHeader->biBitCount <= 8 ? 1u << pHeader->biBitCount : 0);
+    DWORD nColours = pHeader->biClrUsed;
+    if (!nColours && pHeader->biBitCount <= 8) nColours = 1u << pHeader->biBitCount;
     size_t cbBefore = pHeader->biSize + nColours * sizeof(RGBQUAD) + (pHeader->biCompression == BI_BITFIELDS ? 12 : 0);
     if (cbBefore >= image.size()) return false;
     ::SetStretchBltMode(hDC, COLORONCOLOR);
