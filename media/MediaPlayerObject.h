@@ -22,7 +22,6 @@ public:
     STDMETHODIMP Load(IPropertyBag* pPropBag, IErrorLog* pErrorLog) override;
     STDMETHODIMP Save(IPropertyBag*, BOOL, BOOL) override { return E_NOTIMPL; }
 
-
     // player
     virtual void PutURL(const wchar_t* pszURL) = 0;
     virtual void CloseMedia() = 0;

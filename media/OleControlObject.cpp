@@ -54,6 +54,8 @@ STDMETHODIMP OleControlObject::GetClientSite(IOleClientSite** ppClientSite)
 
 STDMETHODIMP OleControlObject::Close(DWORD)
 {
+    // This object's own deactivation: a derived control hears only its
+    // container's calls.
     OleControlObject::InPlaceDeactivate();
     m_spEvents->UnadviseAll();
     return S_OK;
