@@ -1,5 +1,6 @@
 #include "framework/COleControlSite.h"
 #include "framework/CWnd.h"
+#include "framework/AfxComPtr.h"
 
 // Receives the control's events on its default source interface and hands
 // them to the container's event-sink map.
@@ -43,17 +44,13 @@ COleControlSite::COleControlSite(CWnd* pWndContainer, UINT nID) : m_pWndContaine
 
 COleControlSite::~COleControlSite() { DestroyControl(); }
 
-HWND COleControlSite::CreateControl(IUnknown* pObject, const RECT& rect)
+HWND COleControlSite::CreateControl(IUnknown* pObject, const RECT& rect, IPropertyBag* pProperties)
 {
-    if (!pObject || m_pObject) return nullptr;
-    m_pObject = pObject;
-    m_pObject->AddRef();
+    if (!pObject || m_spObject) return nullptr;
+    m_spObject = pObject;
     HWND hWnd = nullptr;
-    IOleInPlaceObject* pInPlace = nullptr;
-    if (Embed(rect) && SUCCEEDED(m_pObject->QueryInterface(IID_IOleInPlaceObject, (void**)&pInPlace))) {
-        pInPlace->GetWindow(&hWnd);
-        pInPlace->Release();
-    }
+    if (Embed(rect, pProperties) && SUCCEEDED(m_spObject.As(&m_spInPlaceObject)))
+        m_spInPlaceObject->GetWindow(&hWnd);
     if (!hWnd) {
         DestroyControl();
         return nullptr;
@@ -63,64 +60,71 @@ HWND COleControlSite::CreateControl(IUnknown* pObject, const RECT& rect)
     return hWnd;
 }
 
-bool COleControlSite::Embed(const RECT& rect)
+bool COleControlSite::Embed(const RECT& rect, IPropertyBag* pProperties)
 {
     m_rect = rect;
-    if (FAILED(m_pObject->QueryInterface(IID_IOleObject, (void**)&m_pOleObject))) return false;
-    m_pOleObject->SetClientSite(this);
-    IPersistStreamInit* pPersist = nullptr;
-    if (SUCCEEDED(m_pObject->QueryInterface(IID_IPersistStreamInit, (void**)&pPersist))) {
-        pPersist->InitNew();
-        pPersist->Release();
-    }
+    if (FAILED(m_spObject.As(&m_spOleObject))) return false;
+    m_spOleObject->SetClientSite(this);
+    LoadProperties(pProperties);
     RECT rcPos = rect;
-    return SUCCEEDED(m_pOleObject->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, this, 0,
-                                          m_pWndContainer->GetSafeHwnd(), &rcPos));
+    return SUCCEEDED(m_spOleObject->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, this, 0,
+                                           m_pWndContainer->GetSafeHwnd(), &rcPos));
+}
+
+// A control that takes no property bag, or fails to read it, starts from
+// its defaults.
+void COleControlSite::LoadProperties(IPropertyBag* pProperties)
+{
+    Microsoft::WRL::ComPtr<IPersistPropertyBag> spBag;
+    if (pProperties && SUCCEEDED(m_spObject.As(&spBag)) && SUCCEEDED(spBag->Load(pProperties, nullptr))) return;
+    Microsoft::WRL::ComPtr<IPersistStreamInit> spStream;
+    if (SUCCEEDED(m_spObject.As(&spStream))) spStream->InitNew();
 }
 
 // Advises the sink on the control's default event interface.
 void COleControlSite::ConnectEvents()
 {
-    IProvideClassInfo2* pInfo = nullptr;
-    IConnectionPointContainer* pContainer = nullptr;
+    Microsoft::WRL::ComPtr<IProvideClassInfo2> spInfo;
+    Microsoft::WRL::ComPtr<IConnectionPointContainer> spContainer;
     IID iidEvents;
-    bool bFound = SUCCEEDED(m_pObject->QueryInterface(IID_IProvideClassInfo2, (void**)&pInfo)) &&
-                  SUCCEEDED(pInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &iidEvents)) &&
-                  SUCCEEDED(m_pObject->QueryInterface(IID_IConnectionPointContainer, (void**)&pContainer)) &&
-                  SUCCEEDED(pContainer->FindConnectionPoint(iidEvents, &m_pEventPoint));
-    if (pInfo) pInfo->Release();
-    if (pContainer) pContainer->Release();
-    if (!bFound) return;
-    m_pSink = new EventSink(m_pWndContainer, m_nID, iidEvents);
-    if (FAILED(m_pEventPoint->Advise(m_pSink, &m_dwEventCookie))) {
-        m_pEventPoint->Release();
-        m_pEventPoint = nullptr;
+    if (FAILED(m_spObject.As(&spInfo)) || FAILED(spInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &iidEvents)) ||
+        FAILED(m_spObject.As(&spContainer)) || FAILED(spContainer->FindConnectionPoint(iidEvents, &m_spEventPoint)))
+        return;
+    m_spSink = AfxTakeOver(new EventSink(m_pWndContainer, m_nID, iidEvents));
+    if (FAILED(m_spEventPoint->Advise(m_spSink.Get(), &m_dwEventCookie))) {
+        m_spEventPoint.Reset();
         m_dwEventCookie = 0;
     }
 }
 
+void COleControlSite::DisconnectEvents()
+{
+    if (m_spSink) m_spSink->Disconnect();
+    if (m_spEventPoint) m_spEventPoint->Unadvise(m_dwEventCookie);
+    m_spEventPoint.Reset();
+    m_spSink.Reset();
+}
+
+// The order of the platform's framework: no more events, then in-place
+// deactivation and close while the control's window is still there; the
+// control destroys its window itself.
 void COleControlSite::DestroyControl()
 {
-    if (m_pSink) m_pSink->Disconnect();
-    if (m_pEventPoint) {
-        m_pEventPoint->Unadvise(m_dwEventCookie);
-        m_pEventPoint->Release();
-        m_pEventPoint = nullptr;
+    DisconnectEvents();
+    if (m_spInPlaceObject) m_spInPlaceObject->InPlaceDeactivate();
+    m_spInPlaceObject.Reset();
+    if (m_spOleObject) {
+        m_spOleObject->Close(OLECLOSE_NOSAVE);
+        m_spOleObject->SetClientSite(nullptr);
     }
-    if (m_pSink) {
-        m_pSink->Release();
-        m_pSink = nullptr;
-    }
-    if (m_pOleObject) {
-        m_pOleObject->Close(OLECLOSE_NOSAVE);
-        m_pOleObject->SetClientSite(nullptr);
-        m_pOleObject->Release();
-        m_pOleObject = nullptr;
-    }
-    if (m_pObject) {
-        m_pObject->Release();
-        m_pObject = nullptr;
-    }
+    m_spOleObject.Reset();
+    m_spObject.Reset();
+}
+
+void COleControlSite::MoveControl(const RECT& rect)
+{
+    m_rect = rect;
+    if (m_spInPlaceObject) m_spInPlaceObject->SetObjectRects(&m_rect, &m_rect);
 }
 
 STDMETHODIMP COleControlSite::QueryInterface(REFIID riid, void** ppv)
@@ -181,12 +185,7 @@ STDMETHODIMP COleControlSite::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleI
 STDMETHODIMP COleControlSite::OnPosRectChange(LPCRECT lprcPosRect)
 {
     if (!lprcPosRect) return E_POINTER;
-    m_rect = *lprcPosRect;
-    IOleInPlaceObject* pInPlace = nullptr;
-    if (m_pObject && SUCCEEDED(m_pObject->QueryInterface(IID_IOleInPlaceObject, (void**)&pInPlace))) {
-        pInPlace->SetObjectRects(&m_rect, &m_rect);
-        pInPlace->Release();
-    }
+    MoveControl(*lprcPosRect);
     return S_OK;
 }
 

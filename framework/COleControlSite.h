@@ -6,6 +6,7 @@
 #include "framework/AfxApi.h"
 #include <ole2.h>
 #include <ocidl.h>
+#include <wrl/client.h>
 
 class CWnd;
 
@@ -14,14 +15,19 @@ public:
     // Events of the control reach pWndContainer->OnEvent(nID, ...).
     COleControlSite(CWnd* pWndContainer, UINT nID);
 
-    // Embeds pObject, activates it in place over rect (client coordinates of
-    // the container) and connects its events. Returns the control's window,
-    // or nullptr when the object cannot be hosted (it is then released).
-    HWND CreateControl(IUnknown* pObject, const RECT& rect);
-    // Disconnects the events, closes the control and lets it go. Safe to
-    // call more than once.
+    // Embeds pObject, gives it its persisted properties (pProperties through
+    // IPersistPropertyBag, else a new state through IPersistStreamInit),
+    // activates it in place over rect (client coordinates of the container)
+    // and connects its events. Returns the control's window, or nullptr when
+    // the object cannot be hosted (it is then released).
+    HWND CreateControl(IUnknown* pObject, const RECT& rect, IPropertyBag* pProperties = nullptr);
+    // Disconnects the events, deactivates and closes the control, which
+    // destroys its window, and lets it go. Safe to call more than once.
     void DestroyControl();
-    IUnknown* GetControlUnknown() const { return m_pObject; }
+    // Tells the control its new position (client coordinates of the
+    // container); the control moves its window itself.
+    void MoveControl(const RECT& rect);
+    IUnknown* GetControlUnknown() const { return m_spObject.Get(); }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
@@ -70,16 +76,19 @@ private:
     class EventSink;
     friend class AfxRefCount;  // deletes the site with its last reference
     virtual ~COleControlSite();
-    bool Embed(const RECT& rect);
+    bool Embed(const RECT& rect, IPropertyBag* pProperties);
+    void LoadProperties(IPropertyBag* pProperties);
     void ConnectEvents();
+    void DisconnectEvents();
 
     AfxRefCount m_refs;
     CWnd* m_pWndContainer;
     UINT m_nID;
     RECT m_rect{};
-    IUnknown* m_pObject = nullptr;
-    IOleObject* m_pOleObject = nullptr;
-    IConnectionPoint* m_pEventPoint = nullptr;
+    Microsoft::WRL::ComPtr<IUnknown> m_spObject;
+    Microsoft::WRL::ComPtr<IOleObject> m_spOleObject;
+    Microsoft::WRL::ComPtr<IOleInPlaceObject> m_spInPlaceObject;
+    Microsoft::WRL::ComPtr<IConnectionPoint> m_spEventPoint;
     DWORD m_dwEventCookie = 0;
-    EventSink* m_pSink = nullptr;
+    Microsoft::WRL::ComPtr<EventSink> m_spSink;
 };

@@ -2,6 +2,7 @@
 #include "framework/AfxState.h"
 #include "framework/CWinApp.h"
 #include "framework/COleControlSite.h"
+#include "framework/AfxComPtr.h"
 #include <unordered_map>
 #include <memory>
 
@@ -49,6 +50,9 @@ private:
 
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndTop(HWND_TOP);
+
+CWnd::CWnd() = default;
+CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd) {}
 
 CWnd::~CWnd()
 {
@@ -121,7 +125,11 @@ HWND CWnd::UnsubclassWindow()
 
 BOOL CWnd::DestroyWindow()
 {
-    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+    HWND hWnd = m_hWnd;
+    if (!hWnd) return FALSE;
+    // A hosted control is closed first and destroys its window itself.
+    DestroyControlSite();
+    return ::IsWindow(hWnd) ? ::DestroyWindow(hWnd) : TRUE;
 }
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -133,6 +141,8 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
         CurrentMessageScope scope(message, wParam, lParam);
         lResult = pWnd->WindowProc(message, wParam, lParam);
     }
+    if (message == WM_DESTROY) pWnd->DestroyHostedControls();
+    // A control window destroyed by other means leaves its site here.
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
         pWnd->DestroyControlSite();
         pWnd->UnsubclassWindow();
@@ -257,9 +267,15 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
     return ::PostMessageW(m_hWnd, message, wParam, lParam);
 }
 
+// A hosted control is told its new position and moves its window itself.
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
 {
-    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+    if (!m_spCtrlSite) {
+        ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+        return;
+    }
+    RECT rc = { x, y, x + nWidth, y + nHeight };
+    m_spCtrlSite->MoveControl(rc);
 }
 
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
@@ -270,6 +286,17 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
     HWND hAfter = pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr;
+    const UINT nKeepPlace = SWP_NOMOVE | SWP_NOSIZE;
+    if (m_spCtrlSite && (nFlags & nKeepPlace) != nKeepPlace) {
+        // The position goes through the site; the rest (order, showing) here.
+        RECT rc;
+        ::GetWindowRect(m_hWnd, &rc);
+        ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&rc), 2);
+        if (!(nFlags & SWP_NOMOVE)) ::OffsetRect(&rc, x - rc.left, y - rc.top);
+        if (!(nFlags & SWP_NOSIZE)) rc = { rc.left, rc.top, rc.left + cx, rc.top + cy };
+        m_spCtrlSite->MoveControl(rc);
+        nFlags |= nKeepPlace;
+    }
     return ::SetWindowPos(m_hWnd, hAfter, x, y, cx, cy, nFlags);
 }
 
@@ -305,38 +332,51 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap() { return CCmdTarget::GetThisMessageM
 const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 
 BOOL CWnd::CreateControl(REFCLSID clsid, const wchar_t*, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                         UINT nID)
+                         UINT nID, IPropertyBag* pPersist)
 {
-    IUnknown* pObject = nullptr;
-    if (!AfxEnsureOleInitialized() || FAILED(::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, (void**)&pObject)))
+    Microsoft::WRL::ComPtr<IUnknown> spObject;
+    if (!AfxEnsureOleInitialized() ||
+        FAILED(::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&spObject))))
         return FALSE;
-    BOOL bCreated = CreateControl(pObject, dwStyle, rect, pParentWnd, nID);
-    pObject->Release();
-    return bCreated;
+    return CreateControl(spObject.Get(), dwStyle, rect, pParentWnd, nID, pPersist);
 }
 
-BOOL CWnd::CreateControl(IUnknown* pObject, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+BOOL CWnd::CreateControl(IUnknown* pObject, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                         IPropertyBag* pPersist)
 {
-    if (m_hWnd || m_pCtrlSite || !pObject || !pParentWnd) return FALSE;
-    COleControlSite* pSite = new COleControlSite(pParentWnd, nID);
-    HWND hWnd = pSite->CreateControl(pObject, rect);
+    if (m_hWnd || m_spCtrlSite || !pObject || !pParentWnd) return FALSE;
+    Microsoft::WRL::ComPtr<COleControlSite> spSite = AfxTakeOver(new COleControlSite(pParentWnd, nID));
+    HWND hWnd = spSite->CreateControl(pObject, rect, pPersist);
     if (!hWnd || !SubclassWindow(hWnd)) {
-        pSite->DestroyControl();
-        pSite->Release();
+        spSite->DestroyControl();
         return FALSE;
     }
-    m_pCtrlSite = pSite;
+    m_spCtrlSite = spSite;
     ::ShowWindow(hWnd, (dwStyle & WS_VISIBLE) ? SW_SHOWNA : SW_HIDE);
     return TRUE;
 }
 
-IUnknown* CWnd::GetControlUnknown() const { return m_pCtrlSite ? m_pCtrlSite->GetControlUnknown() : nullptr; }
+IUnknown* CWnd::GetControlUnknown() const
+{
+    return m_spCtrlSite ? m_spCtrlSite->GetControlUnknown() : nullptr;
+}
 
 void CWnd::DestroyControlSite()
 {
-    if (!m_pCtrlSite) return;
-    COleControlSite* pSite = m_pCtrlSite;
-    m_pCtrlSite = nullptr;
-    pSite->DestroyControl();
-    pSite->Release();
+    // Taken first: closing destroys the window, which calls here again.
+    Microsoft::WRL::ComPtr<COleControlSite> spSite = std::move(m_spCtrlSite);
+    if (spSite) spSite->DestroyControl();
+}
+
+// The platform's framework closes a container's controls at its WM_DESTROY,
+// before the system destroys its children, so each control still has its
+// window when it is deactivated and closed.
+void CWnd::DestroyHostedControls()
+{
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild;) {
+        HWND hNext = ::GetWindow(hChild, GW_HWNDNEXT);
+        CWnd* pChild = FromHandlePermanent(hChild);
+        if (pChild && pChild->m_spCtrlSite) pChild->DestroyWindow();
+        hChild = hNext;
+    }
 }

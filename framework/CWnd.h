@@ -4,13 +4,15 @@
 #include "framework/CCmdTarget.h"
 #include "framework/AfxTypes.h"
 #include "framework/CString.h"
+#include <wrl/client.h>
 
 class COleControlSite;
+struct IPropertyBag;
 
 class AFX_API CWnd : public CCmdTarget {
 public:
-    CWnd() = default;
-    explicit CWnd(HWND hWnd) : m_hWnd(hWnd) {}
+    CWnd();
+    explicit CWnd(HWND hWnd);
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
@@ -44,13 +46,16 @@ public:
     virtual BOOL DestroyWindow();
 
     // Hosts an ActiveX control as child nID of pParentWnd over rect (client
-    // coordinates) and attaches this object to the control's window. Its
-    // events go to pParentWnd's event-sink map; the control is closed when
-    // its window is destroyed. FALSE when it cannot be created or hosted.
+    // coordinates) and attaches this object to the control's window; pPersist
+    // holds its persisted properties. Its events go to pParentWnd's
+    // event-sink map. The control is moved through its site, and closed when
+    // this object's DestroyWindow or pParentWnd's WM_DESTROY comes. FALSE
+    // when it cannot be created or hosted.
     BOOL CreateControl(REFCLSID clsid, const wchar_t* pszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, UINT nID);
+                       CWnd* pParentWnd, UINT nID, IPropertyBag* pPersist = nullptr);
     // The same for an object that is already created.
-    BOOL CreateControl(IUnknown* pObject, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    BOOL CreateControl(IUnknown* pObject, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                       IPropertyBag* pPersist = nullptr);
     // The hosted control, or nullptr; not AddRef'd.
     IUnknown* GetControlUnknown() const;
 
@@ -112,8 +117,11 @@ protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     WNDPROC m_pfnSuper = nullptr;
-    COleControlSite* m_pCtrlSite = nullptr;
+    // The site of the control this window object hosts, or null.
+    Microsoft::WRL::ComPtr<COleControlSite> m_spCtrlSite;
     void DestroyControlSite();
+    // Closes the controls hosted in this window, its children.
+    void DestroyHostedControls();
 
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend void AfxAttachCreatingWindow(HWND hWnd);

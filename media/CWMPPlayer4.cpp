@@ -1,7 +1,26 @@
 #include "media/CWMPPlayer4.h"
 #include "media/MediaFactory.h"
 #include "media/MediaIds.h"
+#include "framework/COlePropertyBag.h"
+#include "framework/AfxComPtr.h"
 #include <cstdarg>
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+// The persisted properties of control 1000, the same in both dialogs'
+// templates: the movie alone (no transport controls, no context menu),
+// scaled up to fill the control, and nothing played before the
+// dialog asks (the dialogs set the volume and error dialogs first, and the
+// settings dialog's buttons wait for Play). The platform control's own
+// names, as PARAM tags would give them.
+const AFX_CONTROL_PROPERTY kControlProperties[] = {
+    { L"uiMode", L"none" },
+    { L"stretchToFit", L"true" },
+    { L"enableContextMenu", L"false" },
+    { L"autoStart", L"false" },
+};
+}
 
 BOOL CWMPPlayer4::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
@@ -30,10 +49,11 @@ BOOL CWMPPlayer4::HostInPlaceOf(HWND hPlaceholder)
     DWORD dwStyle = (DWORD)::GetWindowLongPtrW(hPlaceholder, GWL_STYLE);
     UINT nID = (UINT)::GetDlgCtrlID(hPlaceholder);
 
-    IUnknown* pObject = CreateMediaObject();
-    BOOL bHosted = pObject && CreateControl(pObject, dwStyle, rc, m_pHostParent, nID);
-    if (pObject) pObject->Release();
-    if (!bHosted) return FALSE;
+    ComPtr<IUnknown> spObject = AfxTakeOver(CreateMediaObject());
+    ComPtr<IPropertyBag> spProperties =
+        AfxTakeOver<IPropertyBag>(new COlePropertyBag(kControlProperties, ARRAYSIZE(kControlProperties)));
+    if (!spObject || !CreateControl(spObject.Get(), dwStyle, rc, m_pHostParent, nID, spProperties.Get()))
+        return FALSE;
     // The control takes the placeholder's place in the tab and z order.
     ::SetWindowPos(m_hWnd, hPlaceholder, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::DestroyWindow(hPlaceholder);
@@ -44,9 +64,9 @@ HRESULT CWMPPlayer4::InvokeHelper(DISPID dispid, WORD wFlags, VARTYPE vtRet, voi
                                   ...)
 {
     IUnknown* pControl = GetControlUnknown();
-    IDispatch* pDispatch = nullptr;
-    if (!pControl || FAILED(pControl->QueryInterface(IID_IDispatch, (void**)&pDispatch))) return E_NOINTERFACE;
-    COleDispatchDriver driver(pDispatch);
+    ComPtr<IDispatch> spDispatch;
+    if (!pControl || FAILED(pControl->QueryInterface(IID_PPV_ARGS(&spDispatch)))) return E_NOINTERFACE;
+    COleDispatchDriver driver(spDispatch.Get(), FALSE);
     va_list argList;
     va_start(argList, pbParamInfo);
     HRESULT hr = driver.InvokeHelperV(dispid, wFlags, vtRet, pvRet, pbParamInfo, argList);

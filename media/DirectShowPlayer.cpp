@@ -257,6 +257,26 @@ void DirectShowPlayer::OnPaint()
     else if (m_held.IsHeld()) m_held.Draw(hDC, rc);
     else ::FillRect(hDC, &rc, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     ::EndPaint(GetSafeHwnd(), &ps);
+    if (m_media == Media::Movie && m_nPlayState != kPlayStatePlaying) RedrawVideoWindow();
+}
+
+// Windows' renderer paints its window again from the picture it holds;
+// Wine's draws a picture only when it arrives. A container that paints
+// without clipping its children (the settings dialog repainting itself)
+// painted over a movie waiting for play, and its background stayed until
+// play. The control is painted after its container, so the picture the
+// renderer holds is drawn again here; one still on its way is drawn when it
+// arrives.
+void DirectShowPlayer::RedrawVideoWindow()
+{
+    HWND hVideo = ::GetWindow(GetSafeHwnd(), GW_CHILD);
+    while (hVideo && !::IsWindowVisible(hVideo)) hVideo = ::GetWindow(hVideo, GW_HWNDNEXT);
+    HDC hDC = hVideo ? ::GetDC(hVideo) : nullptr;
+    if (!hDC) return;
+    RECT rc;
+    ::GetClientRect(hVideo, &rc);
+    m_pGraph->DrawCurrentImage(hDC, rc);
+    ::ReleaseDC(hVideo, hDC);
 }
 
 bool DirectShowPlayer::FireInput(UINT message, WPARAM wParam, LPARAM lParam)

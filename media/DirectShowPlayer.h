@@ -53,6 +53,7 @@ private:
     void SetOpenState(long nState);
     void OnGraphNotify();
     void OnPaint();
+    void RedrawVideoWindow();
     bool FireInput(UINT message, WPARAM wParam, LPARAM lParam);
 
     std::wstring m_strURL;

@@ -1,6 +1,9 @@
 #include "media/MediaFactory.h"
 #include "media/DirectShowPlayer.h"
 #include "framework/AfxState.h"
+#include <wrl/client.h>
+
+using Microsoft::WRL::ComPtr;
 
 namespace {
 MediaObjectFactory g_pfnFactory = nullptr;
@@ -9,27 +12,24 @@ MediaObjectFactory g_pfnFactory = nullptr;
 // some systems ship one whose automation is a stub.
 bool AnswersAutomation(IUnknown* pObject)
 {
-    IDispatch* pDispatch = nullptr;
-    if (FAILED(pObject->QueryInterface(IID_IDispatch, (void**)&pDispatch)) || !pDispatch) return false;
+    ComPtr<IDispatch> spDispatch;
+    if (FAILED(pObject->QueryInterface(IID_PPV_ARGS(&spDispatch))) || !spDispatch) return false;
     DISPPARAMS none = { nullptr, nullptr, 0, 0 };
     VARIANT result;
     ::VariantInit(&result);
-    HRESULT hr = pDispatch->Invoke(MediaDispid::PlayState, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
-                                   &none, &result, nullptr, nullptr);
+    HRESULT hr = spDispatch->Invoke(MediaDispid::PlayState, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
+                                    &none, &result, nullptr, nullptr);
     ::VariantClear(&result);
-    pDispatch->Release();
     return SUCCEEDED(hr);
 }
 
 IUnknown* CreatePlatformControl()
 {
-    IUnknown* pObject = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_MediaPlayerControl, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                  (void**)&pObject)))
+    ComPtr<IUnknown> spObject;
+    if (FAILED(::CoCreateInstance(CLSID_MediaPlayerControl, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&spObject))) ||
+        !AnswersAutomation(spObject.Get()))
         return nullptr;
-    if (AnswersAutomation(pObject)) return pObject;
-    pObject->Release();
-    return nullptr;
+    return spObject.Detach();
 }
 }
 

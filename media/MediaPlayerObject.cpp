@@ -3,6 +3,51 @@
 
 MediaPlayerObject::MediaPlayerObject() : OleControlObject(DIID_MediaPlayerEvents) {}
 
+void* MediaPlayerObject::FindInterface(REFIID riid)
+{
+    if (riid == IID_IPersist || riid == IID_IPersistPropertyBag) return static_cast<IPersistPropertyBag*>(this);
+    return OleControlObject::FindInterface(riid);
+}
+
+STDMETHODIMP MediaPlayerObject::GetClassID(CLSID* pClassID)
+{
+    if (!pClassID) return E_POINTER;
+    *pClassID = CLSID_MediaPlayerControl;
+    return S_OK;
+}
+
+namespace {
+// A property the bag does not hold keeps its value.
+void ReadProperty(IPropertyBag* pBag, const wchar_t* pszName, bool& bValue)
+{
+    VARIANT value;
+    ::VariantInit(&value);
+    value.vt = VT_BOOL;
+    if (SUCCEEDED(pBag->Read(pszName, &value, nullptr)) && value.vt == VT_BOOL) bValue = value.boolVal != VARIANT_FALSE;
+    ::VariantClear(&value);
+}
+
+void ReadProperty(IPropertyBag* pBag, const wchar_t* pszName, std::wstring& strValue)
+{
+    VARIANT value;
+    ::VariantInit(&value);
+    value.vt = VT_BSTR;
+    if (SUCCEEDED(pBag->Read(pszName, &value, nullptr)) && value.vt == VT_BSTR && value.bstrVal)
+        strValue = value.bstrVal;
+    ::VariantClear(&value);
+}
+}
+
+STDMETHODIMP MediaPlayerObject::Load(IPropertyBag* pPropBag, IErrorLog*)
+{
+    if (!pPropBag) return E_POINTER;
+    ReadProperty(pPropBag, L"uiMode", m_strUiMode);
+    ReadProperty(pPropBag, L"stretchToFit", m_bStretchToFit);
+    ReadProperty(pPropBag, L"enableContextMenu", m_bEnableContextMenu);
+    ReadProperty(pPropBag, L"autoStart", m_bAutoStart);
+    return S_OK;
+}
+
 HRESULT MediaPlayerObject::OnInvoke(DISPID dispid, WORD wFlags, DISPPARAMS* pParams, VARIANT* pResult)
 {
     if (dispid == MediaDispid::URL && IsPut(wFlags)) {

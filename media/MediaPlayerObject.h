@@ -5,9 +5,23 @@
 #pragma once
 #include "media/MediaIds.h"
 #include "media/OleControlObject.h"
+#include <string>
 
-class MediaPlayerObject : public OleControlObject {
+class MediaPlayerObject : public OleControlObject, public IPersistPropertyBag {
 public:
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
+    {
+        return OleControlObject::QueryInterface(riid, ppv);
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return OleControlObject::AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return OleControlObject::Release(); }
+    // IPersistPropertyBag: the persisted properties by the platform
+    // control's names (uiMode, stretchToFit, enableContextMenu, autoStart).
+    STDMETHODIMP GetClassID(CLSID* pClassID) override;
+    STDMETHODIMP InitNew() override { return S_OK; }
+    STDMETHODIMP Load(IPropertyBag* pPropBag, IErrorLog* pErrorLog) override;
+    STDMETHODIMP Save(IPropertyBag*, BOOL, BOOL) override { return E_NOTIMPL; }
+
     // player
     virtual void PutURL(const wchar_t* pszURL) = 0;
     virtual void CloseMedia() = 0;
@@ -24,6 +38,15 @@ public:
 protected:
     MediaPlayerObject();
     HRESULT OnInvoke(DISPID dispid, WORD wFlags, DISPPARAMS* pParams, VARIANT* pResult) override;
+    void* FindInterface(REFIID riid) override;
+
+    // The persisted properties, as loaded; the defaults are what this
+    // component does without them: no user interface or context menu of its
+    // own, the picture scaled to the control, and no start before play.
+    std::wstring m_strUiMode = L"none";
+    bool m_bStretchToFit = true;
+    bool m_bEnableContextMenu = false;
+    bool m_bAutoStart = false;
 
     void FireOpenStateChange(long nState);
     void FirePlayStateChange(long nState);

@@ -1,5 +1,7 @@
 #include "media/MovieGraph.h"
+#include <wrl/client.h>
 #include <cmath>
+#include <vector>
 
 namespace {
 // The renderer's video window is given this caption, by which it is found.
@@ -335,4 +337,27 @@ bool MovieGraph::NextEvent(long& nCode)
     m_spEvents->FreeEventParams(nCode, p1, p2);
     if (nCode == EC_COMPLETE) m_bEnded = true;
     return true;
+}
+
+bool MovieGraph::DrawCurrentImage(HDC hDC, const RECT& rc) const
+{
+    Microsoft::WRL::ComPtr<IBasicVideo> spVideo;
+    long cx = 0, cy = 0;
+    if (!m_pGraph || FAILED(m_pGraph->QueryInterface(IID_IBasicVideo, &spVideo)) ||
+        FAILED(spVideo->GetVideoSize(&cx, &cy)) || cx <= 0 || cy <= 0)
+        return false;
+    // A packed bitmap: its header, the colour masks or table, the pixels of
+    // up to 32 bits. Wine answers no query of the size alone.
+    long cbImage = (long)(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD)) + cx * cy * 4;
+    std::vector<BYTE> image((size_t)cbImage);
+    if (FAILED(spVideo->GetCurrentImage(&cbImage, reinterpret_cast<long*>(image.data())))) return false;
+    const auto* pHeader = reinterpret_cast<const BITMAPINFOHEADER*>(image.data());
+    DWORD nColours = pHeader->biClrUsed;
+    if (!nColours && pHeader->biBitCount <= 8) nColours = 1u << pHeader->biBitCount;
+    size_t cbBefore = pHeader->biSize + nColours * sizeof(RGBQUAD) + (pHeader->biCompression == BI_BITFIELDS ? 12 : 0);
+    if (cbBefore >= image.size()) return false;
+    ::SetStretchBltMode(hDC, COLORONCOLOR);
+    return ::StretchDIBits(hDC, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, 0, 0, pHeader->biWidth,
+                           std::abs(pHeader->biHeight), image.data() + cbBefore,
+                           reinterpret_cast<const BITMAPINFO*>(pHeader), DIB_RGB_COLORS, SRCCOPY) != 0;
 }

@@ -46,6 +46,9 @@ public:
     // the movie has no sound).
     long GetAttenuation() const;
     void FitVideo(const RECT& rcClient);
+    // Draws the picture the paused renderer holds over rc of hDC; false
+    // when it holds none.
+    bool DrawCurrentImage(HDC hDC, const RECT& rc) const;
     // Takes the next pending graph event; false when there is none.
     bool NextEvent(long& nCode);
 

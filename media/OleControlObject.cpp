@@ -1,4 +1,5 @@
 #include "media/OleControlObject.h"
+#include "framework/AfxComPtr.h"
 #include <olectl.h>
 
 namespace {
@@ -14,15 +15,9 @@ HINSTANCE ThisModule()
 }
 
 OleControlObject::OleControlObject(REFIID iidEvents)
-    : m_iidEvents(iidEvents), m_pEvents(new EventConnectionPoint(this, iidEvents)) {}
+    : m_iidEvents(iidEvents), m_spEvents(AfxTakeOver(new EventConnectionPoint(this, iidEvents))) {}
 
-OleControlObject::~OleControlObject()
-{
-    m_pEvents->UnadviseAll();
-    m_pEvents->Release();
-    if (m_pInPlaceSite) m_pInPlaceSite->Release();
-    if (m_pClientSite) m_pClientSite->Release();
-}
+OleControlObject::~OleControlObject() { m_spEvents->UnadviseAll(); }
 
 STDMETHODIMP_(ULONG) OleControlObject::Release()
 {
@@ -43,28 +38,26 @@ void* OleControlObject::FindInterface(REFIID riid)
     return nullptr;
 }
 
-void OleControlObject::FireEvent(DISPID dispid, std::initializer_list<VARIANT> args) { m_pEvents->Fire(dispid, args); }
+void OleControlObject::FireEvent(DISPID dispid, std::initializer_list<VARIANT> args) { m_spEvents->Fire(dispid, args); }
 
 STDMETHODIMP OleControlObject::SetClientSite(IOleClientSite* pClientSite)
 {
-    if (pClientSite) pClientSite->AddRef();
-    if (m_pClientSite) m_pClientSite->Release();
-    m_pClientSite = pClientSite;
+    m_spClientSite = pClientSite;
     return S_OK;
 }
 
 STDMETHODIMP OleControlObject::GetClientSite(IOleClientSite** ppClientSite)
 {
     if (!ppClientSite) return E_POINTER;
-    *ppClientSite = m_pClientSite;
-    if (m_pClientSite) m_pClientSite->AddRef();
-    return S_OK;
+    return m_spClientSite.CopyTo(ppClientSite);
 }
 
 STDMETHODIMP OleControlObject::Close(DWORD)
 {
-    InPlaceDeactivate();
-    m_pEvents->UnadviseAll();
+    // This object's own deactivation: a derived control hears only its
+    // container's calls.
+    OleControlObject::InPlaceDeactivate();
+    m_spEvents->UnadviseAll();
     return S_OK;
 }
 
@@ -75,16 +68,14 @@ STDMETHODIMP OleControlObject::DoVerb(LONG iVerb, LPMSG, IOleClientSite* pActive
         iVerb != OLEIVERB_PRIMARY)
         return OLEOBJ_S_INVALIDVERB;
     if (m_hWnd) return S_OK;
-    IOleClientSite* pSite = pActiveSite ? pActiveSite : m_pClientSite;
-    if (!pSite || !lprcPosRect || !hwndParent) return E_INVALIDARG;
-    IOleInPlaceSite* pInPlaceSite = nullptr;
-    if (FAILED(pSite->QueryInterface(IID_IOleInPlaceSite, (void**)&pInPlaceSite))) return E_NOINTERFACE;
-    if (pInPlaceSite->CanInPlaceActivate() != S_OK || !CreateControlWindow(hwndParent, *lprcPosRect)) {
-        pInPlaceSite->Release();
+    Microsoft::WRL::ComPtr<IOleClientSite> spSite = pActiveSite ? pActiveSite : m_spClientSite.Get();
+    if (!spSite || !lprcPosRect || !hwndParent) return E_INVALIDARG;
+    Microsoft::WRL::ComPtr<IOleInPlaceSite> spInPlaceSite;
+    if (FAILED(spSite.As(&spInPlaceSite))) return E_NOINTERFACE;
+    if (spInPlaceSite->CanInPlaceActivate() != S_OK || !CreateControlWindow(hwndParent, *lprcPosRect))
         return E_FAIL;
-    }
-    m_pInPlaceSite = pInPlaceSite;
-    m_pInPlaceSite->OnInPlaceActivate();
+    m_spInPlaceSite = spInPlaceSite;
+    m_spInPlaceSite->OnInPlaceActivate();
     return S_OK;
 }
 
@@ -106,12 +97,8 @@ STDMETHODIMP OleControlObject::GetWindow(HWND* phwnd)
 STDMETHODIMP OleControlObject::InPlaceDeactivate()
 {
     DestroyControlWindow();
-    if (m_pInPlaceSite) {
-        IOleInPlaceSite* pSite = m_pInPlaceSite;
-        m_pInPlaceSite = nullptr;
-        pSite->OnInPlaceDeactivate();
-        pSite->Release();
-    }
+    Microsoft::WRL::ComPtr<IOleInPlaceSite> spSite = std::move(m_spInPlaceSite);
+    if (spSite) spSite->OnInPlaceDeactivate();
     return S_OK;
 }
 
@@ -135,9 +122,7 @@ STDMETHODIMP OleControlObject::FindConnectionPoint(REFIID riid, IConnectionPoint
     if (!ppCP) return E_POINTER;
     *ppCP = nullptr;
     if (riid != m_iidEvents) return CONNECT_E_NOCONNECTION;
-    *ppCP = m_pEvents;
-    m_pEvents->AddRef();
-    return S_OK;
+    return m_spEvents.CopyTo(ppCP);
 }
 
 STDMETHODIMP OleControlObject::GetClassInfo(ITypeInfo** ppTI)
@@ -186,14 +171,13 @@ LRESULT CALLBACK OleControlObject::ControlWndProc(HWND hWnd, UINT message, WPARA
     auto* pThis = reinterpret_cast<OleControlObject*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
     if (!pThis) return ::DefWindowProcW(hWnd, message, wParam, lParam);
     // An event handler may let the container release the control meanwhile.
-    pThis->AddRef();
+    Microsoft::WRL::ComPtr<OleControlObject> spKeepAlive(pThis);
     if (message == WM_DESTROY) pThis->OnDestroyWindow();
     LRESULT lResult = pThis->WindowProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
         pThis->m_hWnd = nullptr;
     }
-    pThis->Release();
     return lResult;
 }
 

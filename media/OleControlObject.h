@@ -6,6 +6,7 @@
 #include "media/EventConnectionPoint.h"
 #include <ole2.h>
 #include <ocidl.h>
+#include <wrl/client.h>
 
 class OleControlObject : public DispatchObject, public IOleObject, public IOleInPlaceObject,
                          public IConnectionPointContainer, public IProvideClassInfo2 {
@@ -71,8 +72,8 @@ private:
     static LRESULT CALLBACK ControlWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     IID m_iidEvents;
-    EventConnectionPoint* m_pEvents;
-    IOleClientSite* m_pClientSite = nullptr;
-    IOleInPlaceSite* m_pInPlaceSite = nullptr;
+    Microsoft::WRL::ComPtr<EventConnectionPoint> m_spEvents;
+    Microsoft::WRL::ComPtr<IOleClientSite> m_spClientSite;
+    Microsoft::WRL::ComPtr<IOleInPlaceSite> m_spInPlaceSite;
     HWND m_hWnd = nullptr;
 };

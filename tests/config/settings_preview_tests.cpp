@@ -5,6 +5,11 @@
 #include "res/ids.h"
 #include "tests/support/FakePowerPlatform.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/ScreenCapture.h"
+#include "tests/support/ScreenSaverProcess.h"
+#include "controls/SkinColors.h"
+#include "media/DirectShowPlayer.h"
+#include "media/MediaFactory.h"
 #include <algorithm>
 
 namespace {
@@ -189,4 +194,44 @@ TEST_F(SettingsPreviewTest, ItemsWithoutSelectionShowTheNoFilePicture)
         EXPECT_FALSE(IsEnabled(dlg, IDC_PLAY));
         EXPECT_EQ(CString(), ControlText(dlg, IDC_MOVIE_TITLE));
     });
+}
+
+namespace {
+IUnknown* CreateOurPlayer() { return static_cast<IDispatch*>(new DirectShowPlayer); }
+
+// The share of the preview's area that the screen shows in the dialog's
+// background colour.
+double BackgroundShare(const CWnd& wndPreview)
+{
+    CRect rc;
+    wndPreview.GetWindowRect(&rc);
+    std::vector<DWORD> pixels = CaptureScreen(rc);
+    const COLORREF bk = SkinColors::kDialog;
+    const DWORD background = RGB(GetBValue(bk), GetGValue(bk), GetRValue(bk));
+    return pixels.empty() ? 1.0 : (double)std::count(pixels.begin(), pixels.end(), background) / pixels.size();
+}
+}
+
+// Our own component: a change of mode while a movie plays hands the movie
+// over again and repaints the dialog; the preview goes on showing black or
+// a picture of the movie.
+TEST_F(SettingsPreviewTest, AModeChangeWhilePlayingLeavesThePreviewPainted)
+{
+    for (const wchar_t* pszName : { L"Sea\\a.wmv", L"Sea\\b.wmv" })
+        m_root.CopyFile(ProgramFolder() + L"\\media_test.wmv", pszName);
+    MediaObjectFactory pfnDoubles = SetMediaObjectFactory(&CreateOurPlayer);
+    Run([](CDialog& dlg) {
+        CWMPPlayer4& preview = static_cast<SettingsDialog&>(dlg).m_wndPreview;
+        ASSERT_TRUE(PumpMessagesUntil([&] { return preview.get_playState() == kPlayStateReady; }, 10000));
+        Click(dlg, IDC_PLAY);
+        ASSERT_TRUE(PumpMessagesUntil([&] { return preview.get_playState() == kPlayStatePlaying; }, 10000));
+        Click(dlg, IDC_PLAY_ALL);
+        ASSERT_TRUE(IsChecked(dlg, IDC_PLAY_ALL));
+        // The repaint the change asked for, before anything else.
+        ::RedrawWindow(dlg, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        EXPECT_TRUE(PumpMessagesUntil([&] {
+            return preview.get_playState() == kPlayStateReady && BackgroundShare(preview) < 0.05;
+        }, 5000)) << "background share " << BackgroundShare(preview);
+    });
+    SetMediaObjectFactory(pfnDoubles);
 }

@@ -17,6 +17,8 @@ protected:
 };
 
 using Calls = std::vector<std::wstring>;
+using Protocol = std::vector<std::wstring>;
+const Protocol kTeardown = { L"deactivate with window", L"window destroyed", L"close" };
 
 // An automation object that cannot be embedded.
 class PlainObject : public DispatchObject {
@@ -61,7 +63,15 @@ TEST_F(BindingTest, TheControlTakesThePlaceholdersPlaceIdAndRectangle)
         ::GetClientRect(hControl, &rc);
         EXPECT_EQ(100, rc.Width());
         EXPECT_EQ(50, rc.Height());
+        d.m_player.SetWindowPos(nullptr, 5, 6, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     });
+    // The persisted properties come before activation; every move goes
+    // through the site with the control's rectangle in the dialog.
+    const Protocol& protocol = m_doubles.Last()->m_protocol;
+    ASSERT_LE(4u, protocol.size());
+    EXPECT_EQ((Protocol{ L"properties uiMode=none stretchToFit=1 enableContextMenu=0 autoStart=0", L"activate",
+                         L"rects 0,0,100,50", L"rects 5,6,105,56" }),
+              Protocol(protocol.begin(), protocol.begin() + 4));
 }
 
 TEST_F(BindingTest, CallsReachTheControlWithTheirArguments)
@@ -170,6 +180,22 @@ TEST_F(BindingTest, TheControlGoesWithItsDialog)
     // Only the scope holds it now, and events reach no one.
     EXPECT_EQ(1u, pDouble->RefCount());
     pDouble->FirePlayStateChange(kPlayStateMediaEnded);
+    // Closed while its window was there: the control destroyed it itself.
+    ASSERT_LE(kTeardown.size(), pDouble->m_protocol.size());
+    EXPECT_EQ(kTeardown, Protocol(pDouble->m_protocol.end() - kTeardown.size(), pDouble->m_protocol.end()));
+}
+
+TEST_F(BindingTest, DestroyingTheControlsWindowClosesTheControlFirst)
+{
+    MediaHostDialog dlg;
+    dlg.Run([&](MediaHostDialog& d) {
+        EXPECT_TRUE(d.m_player.DestroyWindow()) << "the control's window can be destroyed";
+        EXPECT_EQ(nullptr, d.m_player.GetSafeHwnd());
+        EXPECT_EQ(nullptr, ::GetDlgItem(d, 1000));
+        EXPECT_EQ(kTeardown, Protocol(m_doubles.Last()->m_protocol.end() - kTeardown.size(),
+                                      m_doubles.Last()->m_protocol.end()));
+    });
+    EXPECT_EQ(1u, m_doubles.Last()->RefCount());
 }
 
 TEST(EventPointTest, HoldsEachSinkUntilItIsUnadvised)

@@ -85,6 +85,12 @@ TEST_F(PlayerTest, SetUpOpensTheMovieWithTheStoredVolumeAndNoErrorDialogs)
         EXPECT_TRUE(::GetWindowLongW(dlg, GWL_EXSTYLE) & WS_EX_TOPMOST);
         dlg.m_player.GetWindowRect(rc);
         EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN), rc.Width());
+        // The control was told its full-screen rectangle through its site.
+        const std::vector<std::wstring>& protocol = m_doubles.Last()->m_protocol;
+        wchar_t szRects[64];
+        swprintf(szRects, 64, L"rects 0,0,%d,%d", rc.Width(), rc.Height());
+        ASSERT_FALSE(protocol.empty());
+        EXPECT_EQ(std::wstring(szRects), protocol.back());
         dlg.PostMessage(WM_LBUTTONDOWN);
     });
     EXPECT_EQ(IDCANCEL, nResult);

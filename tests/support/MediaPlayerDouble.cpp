@@ -52,6 +52,46 @@ void MediaPlayerDouble::PutCurrentPosition(double dSeconds) { Record(L"put curre
 void MediaPlayerDouble::PutVolume(long nVolume) { Record(L"put volume " + Number(nVolume)); }
 void MediaPlayerDouble::PutEnableErrorDialogs(BOOL bEnable) { Record(L"put enableErrorDialogs " + Number(bEnable ? 1 : 0)); }
 
+STDMETHODIMP MediaPlayerDouble::Load(IPropertyBag* pPropBag, IErrorLog* pErrorLog)
+{
+    HRESULT hr = MediaPlayerObject::Load(pPropBag, pErrorLog);
+    m_protocol.push_back(L"properties uiMode=" + m_strUiMode + L" stretchToFit=" + Number(m_bStretchToFit) +
+                         L" enableContextMenu=" + Number(m_bEnableContextMenu) + L" autoStart=" + Number(m_bAutoStart));
+    return hr;
+}
+
+STDMETHODIMP MediaPlayerDouble::DoVerb(LONG iVerb, LPMSG pMsg, IOleClientSite* pActiveSite, LONG lIndex,
+                                       HWND hwndParent, LPCRECT lprcPosRect)
+{
+    m_protocol.push_back(L"activate");
+    return MediaPlayerObject::DoVerb(iVerb, pMsg, pActiveSite, lIndex, hwndParent, lprcPosRect);
+}
+
+STDMETHODIMP MediaPlayerDouble::SetObjectRects(LPCRECT lprcPosRect, LPCRECT lprcClipRect)
+{
+    if (lprcPosRect)
+        m_protocol.push_back(L"rects " + Number(lprcPosRect->left) + L"," + Number(lprcPosRect->top) + L"," +
+                             Number(lprcPosRect->right) + L"," + Number(lprcPosRect->bottom));
+    return MediaPlayerObject::SetObjectRects(lprcPosRect, lprcClipRect);
+}
+
+STDMETHODIMP MediaPlayerDouble::InPlaceDeactivate()
+{
+    m_protocol.push_back(WithWindow(L"deactivate"));
+    return MediaPlayerObject::InPlaceDeactivate();
+}
+
+STDMETHODIMP MediaPlayerDouble::Close(DWORD dwSaveOption)
+{
+    m_protocol.push_back(WithWindow(L"close"));
+    return MediaPlayerObject::Close(dwSaveOption);
+}
+
+std::wstring MediaPlayerDouble::WithWindow(const wchar_t* pszCall) const
+{
+    return std::wstring(pszCall) + (::IsWindow(GetSafeHwnd()) ? L" with window" : L"");
+}
+
 void MediaPlayerDouble::FireClick(short nButton, short nShift, long x, long y)
 {
     FireMouseEvent(MediaDispid::Click, nButton, nShift, x, y);

@@ -1,7 +1,8 @@
 // A media player control for tests: the same DISPIDs, sub-objects and
 // events as the real one, no media. It records every operation, answers
 // playState and currentPosition with what the test sets, and fires any
-// event on demand (also from inside an operation, through m_onCall).
+// event on demand (also from inside an operation, through m_onCall). Apart
+// from that it records what its container gives it and when.
 //
 //   MediaDoubleScope doubles;            // control 1000 now hosts doubles
 //   dlg.DoModal() ... doubles.Last()->FirePlayStateChange(8);
@@ -23,6 +24,18 @@ public:
     std::function<void(const std::wstring&)> m_onCall;
     long m_nPlayState = 0;
     double m_dPosition = 0.0;
+    // The container's side, in order: "properties uiMode=<s> stretchToFit=<0|1>
+    // enableContextMenu=<0|1> autoStart=<0|1>", "activate", "rects <l>,<t>,<r>,<b>",
+    // "deactivate" and "close" (each with " with window" while the control's
+    // window exists), and "window destroyed".
+    std::vector<std::wstring> m_protocol;
+
+    STDMETHODIMP Load(IPropertyBag* pPropBag, IErrorLog* pErrorLog) override;
+    STDMETHODIMP DoVerb(LONG iVerb, LPMSG pMsg, IOleClientSite* pActiveSite, LONG lIndex, HWND hwndParent,
+                        LPCRECT lprcPosRect) override;
+    STDMETHODIMP SetObjectRects(LPCRECT lprcPosRect, LPCRECT lprcClipRect) override;
+    STDMETHODIMP InPlaceDeactivate() override;
+    STDMETHODIMP Close(DWORD dwSaveOption) override;
 
     void PutURL(const wchar_t* pszURL) override;
     void CloseMedia() override;
@@ -45,8 +58,12 @@ public:
     // References held on the double now (by the test, the dialog's site...).
     ULONG RefCount();
 
+protected:
+    void OnDestroyWindow() override { m_protocol.push_back(L"window destroyed"); }
+
 private:
     void Record(std::wstring call);
+    std::wstring WithWindow(const wchar_t* pszCall) const;
 };
 
 // While it lives, the binding hosts a new double for every control it
