@@ -23,7 +23,7 @@ STDMETHODIMP COlePropertyBag::Read(LPCOLESTR pszPropName, VARIANT* pVar, IErrorL
     if (!pszPropName || !pVar) return E_POINTER;
     for (size_t i = 0; i < m_nCount; ++i) {
         if (_wcsicmp(m_pProperties[i].pszName, pszPropName) != 0) continue;
-        VARTYPE vtWanted = pVar->vt == VT_EMPTY ? VT_BSTR : pVar->vt;
+        VARTYPE vtWanted = pVar->vt == VT_EMPTY ? static_cast<VARTYPE>(VT_BSTR) : pVar->vt;
         VARIANT text;
         text.vt = VT_BSTR;
         text.bstrVal = ::SysAllocString(m_pProperties[i].pszValue);

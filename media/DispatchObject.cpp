@@ -1,4 +1,5 @@
 #include "media/DispatchObject.h"
+#include "framework/AfxComPtr.h"
 
 STDMETHODIMP DispatchObject::QueryInterface(REFIID riid, void** ppv)
 {
@@ -65,9 +66,8 @@ HRESULT DispatchObject::Return(VARIANT* pResult, double dValue)
 
 HRESULT DispatchObject::Return(VARIANT* pResult, IDispatch* pDispatch)
 {
-    // Adopts the caller's reference (MinGW-w64's ComPtr::Attach adds one).
-    Microsoft::WRL::ComPtr<IDispatch> spDispatch;
-    *spDispatch.GetAddressOf() = pDispatch;
+    // Takes over the caller's reference: released here when nobody asks.
+    Microsoft::WRL::ComPtr<IDispatch> spDispatch = AfxTakeOver(pDispatch);
     if (!pResult) return S_OK;
     pResult->vt = VT_DISPATCH;
     pResult->pdispVal = spDispatch.Detach();

@@ -343,7 +343,7 @@ bool MovieGraph::DrawCurrentImage(HDC hDC, const RECT& rc) const
 {
     Microsoft::WRL::ComPtr<IBasicVideo> spVideo;
     long cx = 0, cy = 0;
-    if (!m_pGraph || FAILED(m_pGraph->QueryInterface(IID_IBasicVideo, &spVideo)) ||
+    if (!m_spGraph || FAILED(m_spGraph->QueryInterface(IID_IBasicVideo, &spVideo)) ||
         FAILED(spVideo->GetVideoSize(&cx, &cy)) || cx <= 0 || cy <= 0)
         return false;
     // A packed bitmap: its header, the colour masks or table, the pixels of
