@@ -68,6 +68,19 @@ std::wstring Events(const MediaHostDialog& d)
     return strEvents;
 }
 
+// A key press and a move of the mouse far enough to count as input.
+void KeyAndMove()
+{
+    INPUT in[3] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = 'A';
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    in[2].type = INPUT_MOUSE;
+    in[2].mi.dx = 50;
+    in[2].mi.dwFlags = MOUSEEVENTF_MOVE;
+    ::SendInput(3, in, sizeof(INPUT));
+}
+
 IUnknown* CreateOurComponent() { return static_cast<IDispatch*>(new DirectShowPlayer); }
 }
 
@@ -226,7 +239,9 @@ TEST_F(PlatformPlayerTest, GoesFromMovieToMovieOnTheControlsOwnEventsAndEndsQuie
             dlg.EndDialog(IDCANCEL);
             GTEST_SKIP() << "the platform's control cannot play here: " << Log::LogSince(0);
         }
-        // Each ending opens the next: the second, then the first again.
+        // The control reports neither: the player plays on, and each ending
+        // opens the next, the second, then the first again.
+        KeyAndMove();
         bool bRound = PumpMessagesUntil([] { return UrlsPut().size() >= 3 && LastUrlSettled(); }, 4 * kOpenMs);
         EXPECT_TRUE(bRound) << Log::LogSince(0);
         EXPECT_EQ((std::vector<std::wstring>{ strFirst, strSecond, strFirst }), UrlsPut());
