@@ -1,7 +1,7 @@
 // Base of the library's dialogs: the skin's background behind the dialog and
 // behind every static text, check box and group frame on it.
 #pragma once
-#include "controls/SblApi.h"
+#include "controls/SblExport.h"
 
 class SBL_API AbstractDialog : public CDialog {
 public:

@@ -1,6 +1,6 @@
 // Library-wide switches of the skinned controls.
 #pragma once
-#include "controls/SblApi.h"
+#include "controls/SblExport.h"
 
 class SBL_API SabrelAPI {
 public:

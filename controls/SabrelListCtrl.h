@@ -1,7 +1,7 @@
 // A report list with owner-drawn rows in the library's look: rows of the
 // library's height, striped, the selection as an accent bar.
 #pragma once
-#include "controls/SblApi.h"
+#include "controls/SblExport.h"
 
 class SBL_API SabrelListCtrl : public CListCtrl {
 public:

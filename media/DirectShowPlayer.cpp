@@ -3,7 +3,7 @@
 namespace {
 const UINT WM_APP_GRAPHNOTIFY = WM_APP + 1;
 // Posted by close: the handling that closed has ended.
-const UINT WM_APP_CLOSED = WM_APP + 2;
+const UINT WM_APP_CLOSEHANDLED = WM_APP + 2;
 const UINT_PTR kPresentTimerId = 1;
 // Shorter than a frame of any movie we play (25 or 30 a second).
 const UINT kPresentPeriodMs = 10;
@@ -16,7 +16,7 @@ const DWORD kCueTimeoutMs = 1000;
 void DirectShowPlayer::PutURL(const wchar_t* pszURL)
 {
     m_bClosePending = false;
-    ReleaseMedia();
+    HoldPictureAndUnload();
     if (m_nPlayState != kPlayStateUndefined) SetPlayState(kPlayStateTransitioning);
     m_strURL = pszURL;
     OpenMedia();
@@ -24,7 +24,7 @@ void DirectShowPlayer::PutURL(const wchar_t* pszURL)
 
 void DirectShowPlayer::CloseMedia()
 {
-    ReleaseMedia();
+    HoldPictureAndUnload();
     AwaitNextURL();
     SetPlayState(kPlayStateUndefined);
     SetOpenState(kOpenStateNoMedia);
@@ -38,16 +38,16 @@ void DirectShowPlayer::CloseMedia()
 void DirectShowPlayer::AwaitNextURL()
 {
     if (!m_held.IsHeld() || m_bClosePending) return;
-    m_bClosePending = ::PostMessageW(GetSafeHwnd(), WM_APP_CLOSED, 0, 0) != FALSE;
+    m_bClosePending = ::PostMessageW(GetSafeHwnd(), WM_APP_CLOSEHANDLED, 0, 0) != FALSE;
     // Without the message nothing would clear the picture later.
-    if (!m_bClosePending) ReleaseHeldPicture();
+    if (!m_bClosePending) ClearHeldPicture();
 }
 
-void DirectShowPlayer::OnClosed()
+void DirectShowPlayer::OnCloseHandled()
 {
     if (!m_bClosePending) return;
     m_bClosePending = false;
-    ReleaseHeldPicture();
+    ClearHeldPicture();
 }
 
 void DirectShowPlayer::Play()
@@ -63,7 +63,7 @@ void DirectShowPlayer::Play()
         if (m_nPlayState == kPlayStateMediaEnded) m_pGraph->SetPosition(0.0);
         m_pGraph->Run();
     }
-    ReleaseHeldPicture();
+    ClearHeldPicture();
     SetPlayState(kPlayStatePlaying);
 }
 
@@ -101,7 +101,7 @@ bool DirectShowPlayer::OpenMedia()
             ReportMissingCodec();
         } else {
             // Nothing follows that could replace the held picture.
-            ReleaseHeldPicture();
+            ClearHeldPicture();
             SetOpenState(kOpenStateNoMedia);
         }
         return false;
@@ -156,15 +156,15 @@ HRESULT DirectShowPlayer::LoadMedia()
     return S_OK;
 }
 
-// The kept graph of the same file, or else the one kept longest, which
-// gives way: a list of up to kKeptGraphs movies builds each graph once (see
+// The parked graph of the same file, or else the one parked longest, which
+// gives way: a list of up to kGraphCount movies builds each graph once (see
 // MovieGraph::Open).
 int DirectShowPlayer::ChooseGraph(const wchar_t* pszPath) const
 {
     int nChosen = 0;
-    for (int i = 0; i < kKeptGraphs; ++i) {
-        if (m_graphs[i].Keeps(pszPath)) return i;
-        if (m_graphs[i].KeptSince() < m_graphs[nChosen].KeptSince()) nChosen = i;
+    for (int i = 0; i < kGraphCount; ++i) {
+        if (m_graphs[i].IsParkedWith(pszPath)) return i;
+        if (m_graphs[i].ParkedSince() < m_graphs[nChosen].ParkedSince()) nChosen = i;
     }
     return nChosen;
 }
@@ -181,16 +181,16 @@ void DirectShowPlayer::ReportMissingCodec()
     }
 }
 
-void DirectShowPlayer::ReleaseMedia()
+void DirectShowPlayer::HoldPictureAndUnload()
 {
     // Between two movies of a list (close, next URL, ready, play) the window
     // keeps the last picture instead of going black.
     if (m_media == Media::Movie) m_held.Capture(GetSafeHwnd());
-    DropMedia();
+    UnloadMedia();
     if (GetSafeHwnd()) ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
 }
 
-void DirectShowPlayer::ReleaseHeldPicture()
+void DirectShowPlayer::ClearHeldPicture()
 {
     if (!m_held.IsHeld()) return;
     m_held.Clear();
@@ -199,10 +199,10 @@ void DirectShowPlayer::ReleaseHeldPicture()
     ::InvalidateRect(GetSafeHwnd(), nullptr, FALSE);
 }
 
-void DirectShowPlayer::DropMedia()
+void DirectShowPlayer::UnloadMedia()
 {
     EndCue();
-    m_pGraph->Keep();
+    m_pGraph->Park();
     m_picture.Clear();
     m_media = Media::None;
 }
@@ -215,12 +215,11 @@ void DirectShowPlayer::SetPlayState(long nState)
     FirePlayStateChange(nState);
 }
 
-// Wine puts on the screen what the renderer's thread draws into the video
-// window only once that thread has drawn for 50 ms on end, or when a thread
-// of this process waits for messages. Frames come every 40 ms, so left alone
-// only every second one was seen. While a movie plays, this timer brings the
-// UI thread back to its message wait after each frame. Where the renderer
-// presents by itself, the timer costs a wake-up and nothing more.
+// Wine shows what the renderer's thread draws only once that thread has
+// drawn for a while on end or a thread of this process waits for messages,
+// which leaves frames unseen. While a movie plays, this timer brings the UI
+// thread back to its message wait after each frame; where the renderer
+// presents by itself, it costs a wake-up.
 void DirectShowPlayer::UpdatePresentTimer()
 {
     HWND hWnd = GetSafeHwnd();
@@ -273,7 +272,7 @@ LRESULT DirectShowPlayer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_APP_GRAPHNOTIFY: OnGraphNotify(); return 0;
-    case WM_APP_CLOSED: OnClosed(); return 0;
+    case WM_APP_CLOSEHANDLED: OnCloseHandled(); return 0;
     // The present timer's work is done by returning to the message wait.
     case WM_TIMER:
         if (wParam == kPresentTimerId) return 0;
@@ -299,6 +298,6 @@ LRESULT DirectShowPlayer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 void DirectShowPlayer::OnDestroyWindow()
 {
     m_held.Clear();
-    DropMedia();
+    UnloadMedia();
     for (MovieGraph& graph : m_graphs) graph.Close();
 }

@@ -42,11 +42,12 @@ private:
     void EndCue();
     void ReportMissingCodec();
     void AwaitNextURL();
-    void OnClosed();
-    // Closes the media; a movie leaves its last picture held.
-    void ReleaseMedia();
-    void DropMedia();
-    void ReleaseHeldPicture();
+    void OnCloseHandled();
+    // UnloadMedia, after holding what a movie's window shows.
+    void HoldPictureAndUnload();
+    // Ends the cue, parks the movie's graph and lets the picture go.
+    void UnloadMedia();
+    void ClearHeldPicture();
     void SetPlayState(long nState);
     void UpdatePresentTimer();
     void SetOpenState(long nState);
@@ -56,8 +57,8 @@ private:
 
     std::wstring m_strURL;
     Media m_media = Media::None;
-    static const int kKeptGraphs = 3;
-    MovieGraph m_graphs[kKeptGraphs];
+    static const int kGraphCount = 3;
+    MovieGraph m_graphs[kGraphCount];
     // The graph of the open movie, or of the last one.
     MovieGraph* m_pGraph = &m_graphs[0];
     PictureView m_picture;

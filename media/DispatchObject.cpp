@@ -36,10 +36,8 @@ STDMETHODIMP DispatchObject::Invoke(DISPID dispid, REFIID riid, LCID, WORD wFlag
     DISPPARAMS none = { nullptr, nullptr, 0, 0 };
     if (pResult) ::VariantInit(pResult);
     // The object may be released by a handler of an event it fires meanwhile.
-    AddRef();
-    HRESULT hr = OnInvoke(dispid, wFlags, pParams ? pParams : &none, pResult);
-    Release();
-    return hr;
+    Microsoft::WRL::ComPtr<IDispatch> spAlive(this);
+    return OnInvoke(dispid, wFlags, pParams ? pParams : &none, pResult);
 }
 
 HRESULT DispatchObject::PutValue(DISPPARAMS* pParams, VARTYPE vt, VARIANT& value)
@@ -67,11 +65,11 @@ HRESULT DispatchObject::Return(VARIANT* pResult, double dValue)
 
 HRESULT DispatchObject::Return(VARIANT* pResult, IDispatch* pDispatch)
 {
-    if (!pResult) {
-        if (pDispatch) pDispatch->Release();
-        return S_OK;
-    }
+    // Adopts the caller's reference (MinGW-w64's ComPtr::Attach adds one).
+    Microsoft::WRL::ComPtr<IDispatch> spDispatch;
+    *spDispatch.GetAddressOf() = pDispatch;
+    if (!pResult) return S_OK;
     pResult->vt = VT_DISPATCH;
-    pResult->pdispVal = pDispatch;
+    pResult->pdispVal = spDispatch.Detach();
     return S_OK;
 }

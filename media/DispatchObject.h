@@ -3,6 +3,7 @@
 #include "framework/AfxRefCount.h"
 #include <windows.h>
 #include <oaidl.h>
+#include <wrl/client.h>
 
 class DispatchObject : public IDispatch {
 public:

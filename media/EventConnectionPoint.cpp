@@ -13,24 +13,18 @@ void EventConnectionPoint::Fire(DISPID dispid, std::initializer_list<VARIANT> ar
     for (size_t i = 0, n = reversed.size(); i < n / 2; ++i) std::swap(reversed[i], reversed[n - 1 - i]);
     DISPPARAMS params = { reversed.empty() ? nullptr : reversed.data(), nullptr, (UINT)reversed.size(), 0 };
     // A sink may unadvise, or release the control, while it handles the event.
-    std::vector<IDispatch*> sinks;
-    for (const Connection& c : m_connections) {
-        c.pSink->AddRef();
-        sinks.push_back(c.pSink);
-    }
-    AddRef();
-    for (IDispatch* pSink : sinks) {
-        pSink->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
-        pSink->Release();
-    }
-    Release();
+    std::vector<Microsoft::WRL::ComPtr<IDispatch>> sinks;
+    for (const Connection& c : m_connections) sinks.push_back(c.spSink);
+    Microsoft::WRL::ComPtr<IConnectionPoint> spAlive(this);
+    for (const auto& spSink : sinks)
+        spSink->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
 }
 
 void EventConnectionPoint::UnadviseAll()
 {
+    // The list is empty before its sinks are released, which may call back.
     std::vector<Connection> connections;
     connections.swap(m_connections);
-    for (const Connection& c : connections) c.pSink->Release();
 }
 
 STDMETHODIMP EventConnectionPoint::QueryInterface(REFIID riid, void** ppv)
@@ -67,12 +61,12 @@ STDMETHODIMP EventConnectionPoint::Advise(IUnknown* pUnkSink, DWORD* pdwCookie)
 {
     if (!pUnkSink || !pdwCookie) return E_POINTER;
     *pdwCookie = 0;
-    IDispatch* pSink = nullptr;
-    if (FAILED(pUnkSink->QueryInterface(m_iidEvents, (void**)&pSink)) &&
-        FAILED(pUnkSink->QueryInterface(IID_IDispatch, (void**)&pSink)))
+    Microsoft::WRL::ComPtr<IDispatch> spSink;
+    if (FAILED(pUnkSink->QueryInterface(m_iidEvents, &spSink)) &&
+        FAILED(pUnkSink->QueryInterface(IID_IDispatch, &spSink)))
         return CONNECT_E_CANNOTCONNECT;
     *pdwCookie = m_dwNextCookie++;
-    m_connections.push_back({ *pdwCookie, pSink });
+    m_connections.push_back({ *pdwCookie, spSink });
     return S_OK;
 }
 
@@ -80,9 +74,9 @@ STDMETHODIMP EventConnectionPoint::Unadvise(DWORD dwCookie)
 {
     for (auto it = m_connections.begin(); it != m_connections.end(); ++it) {
         if (it->dwCookie != dwCookie) continue;
-        IDispatch* pSink = it->pSink;
+        // Released once it is off the list, as UnadviseAll does.
+        Microsoft::WRL::ComPtr<IDispatch> spSink = it->spSink;
         m_connections.erase(it);
-        pSink->Release();
         return S_OK;
     }
     return CONNECT_E_NOCONNECTION;

@@ -4,6 +4,7 @@
 #include "framework/AfxRefCount.h"
 #include <windows.h>
 #include <ocidl.h>
+#include <wrl/client.h>
 #include <initializer_list>
 #include <vector>
 
@@ -29,7 +30,7 @@ public:
 private:
     struct Connection {
         DWORD dwCookie;
-        IDispatch* pSink;
+        Microsoft::WRL::ComPtr<IDispatch> spSink;
     };
     friend class AfxRefCount;  // deletes the point with its last reference
     virtual ~EventConnectionPoint();

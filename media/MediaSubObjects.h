@@ -2,12 +2,12 @@
 // Each keeps the player alive while a caller holds it.
 #pragma once
 #include "media/MediaPlayerObject.h"
+#include <wrl/client.h>
 
 class MediaSubObject : public DispatchObject {
 protected:
-    explicit MediaSubObject(MediaPlayerObject* pPlayer);
-    ~MediaSubObject() override;
-    MediaPlayerObject* m_pPlayer;
+    explicit MediaSubObject(MediaPlayerObject* pPlayer) : m_spPlayer(pPlayer) {}
+    Microsoft::WRL::ComPtr<MediaPlayerObject> m_spPlayer;
 };
 
 class MediaControlsObject : public MediaSubObject {

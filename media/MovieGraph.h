@@ -1,11 +1,13 @@
 // A DirectShow filter graph that plays one movie file inside a window: the
 // GDI video renderer, its video window owned by that window and stretched to
-// it, and the graph's events notified to it. A closed movie's graph is kept,
-// stopped and hidden, until it is closed or opens another file: opening the
-// same file again takes it up from the start instead of building it anew.
+// it, and the graph's events notified to it. A closed movie's graph is
+// parked, stopped and hidden, until it is closed or opens another file:
+// opening the same file again takes it up from the start instead of building
+// it anew.
 #pragma once
 #include <windows.h>
 #include <dshow.h>
+#include <wrl/client.h>
 #include <string>
 
 class MovieGraph {
@@ -15,18 +17,18 @@ public:
     MovieGraph(const MovieGraph&) = delete;
     MovieGraph& operator=(const MovieGraph&) = delete;
 
-    // Builds the graph for pszPath, or takes up the kept one of the same
+    // Builds the graph for pszPath, or takes up the parked one of the same
     // file; its events arrive at hwndOwner as nNotifyMessage. A failure of
     // the graph builder is returned as it is.
     HRESULT Open(const wchar_t* pszPath, HWND hwndOwner, UINT nNotifyMessage);
-    // Stops the movie and hides its window, keeping the graph for Open.
-    void Keep();
-    // Releases the graph, kept or not.
+    // Stops the movie and hides its window; the graph stays built for Open.
+    void Park();
+    // Releases the graph, parked or not.
     void Close();
-    // Whether Open of pszPath would take up this kept graph.
-    bool Keeps(const wchar_t* pszPath) const;
-    // When the graph was last kept; 0 while it is open or after Close.
-    ULONGLONG KeptSince() const { return m_ullKeptAt; }
+    // Whether Open of pszPath would take up this parked graph.
+    bool IsParkedWith(const wchar_t* pszPath) const;
+    // When the graph was last parked; 0 while it is open or after Close.
+    ULONGLONG ParkedSince() const { return m_ullParkedAt; }
 
     // Pauses the new graph, so that the decoder gets its first picture ready
     // and Run starts from it on the clock instead of dropping the start
@@ -51,7 +53,7 @@ private:
     HRESULT Build(const wchar_t* pszPath);
     bool HasFilter(REFCLSID clsid) const;
     void SeekToStart();
-    void SetPositions(LONGLONG llStart, const LONGLONG* pStop);
+    void SeekStoppedGraph(LONGLONG llStart, const LONGLONG* pStop);
     void StopAtTheEnd();
     bool RunFromFirstPicture();
     bool IsAtStart() const;
@@ -60,15 +62,15 @@ private:
     void AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage);
     static void KeepPixelsUnderVideoWindow(HWND hwndOwner);
 
-    IGraphBuilder* m_pGraph = nullptr;
-    IMediaControl* m_pControl = nullptr;
-    IMediaPosition* m_pPosition = nullptr;
-    IMediaEventEx* m_pEvents = nullptr;
-    IBasicAudio* m_pAudio = nullptr;
-    IVideoWindow* m_pVideo = nullptr;
+    Microsoft::WRL::ComPtr<IGraphBuilder> m_spGraph;
+    Microsoft::WRL::ComPtr<IMediaControl> m_spControl;
+    Microsoft::WRL::ComPtr<IMediaPosition> m_spPosition;
+    Microsoft::WRL::ComPtr<IMediaEventEx> m_spEvents;
+    Microsoft::WRL::ComPtr<IBasicAudio> m_spAudio;
+    Microsoft::WRL::ComPtr<IVideoWindow> m_spVideo;
     // The renderer's seeking, which tells the time of the picture it holds;
     // kept only on Wine's parser.
-    IMediaSeeking* m_pRendererSeeking = nullptr;
+    Microsoft::WRL::ComPtr<IMediaSeeking> m_spRendererSeeking;
     std::wstring m_strPath;
     bool m_bWineParser = false;
     // Every stream has reached its end (EC_COMPLETE) since the last seek.
@@ -76,8 +78,8 @@ private:
     // The reference clock's time of the movie's start while it runs from
     // its first picture (RunFromFirstPicture); 0 otherwise.
     REFERENCE_TIME m_llZeroAt = 0;
-    // When the graph was kept (system ticks); 0 while open or closed.
-    ULONGLONG m_ullKeptAt = 0;
+    // When the graph was parked (system ticks); 0 while open or closed.
+    ULONGLONG m_ullParkedAt = 0;
 };
 
 // The renderer's attenuation for a volume of 0..100: silence at 0, 0 dB at

@@ -18,23 +18,19 @@ HRESULT PictureView::Load(const wchar_t* pszPath)
     size_t n = wcslen(pszPath) + 1;
     wchar_t* pszCopy = new wchar_t[n];
     wmemcpy(pszCopy, pszPath, n);
-    HRESULT hr = ::OleLoadPicturePath(pszCopy, nullptr, 0, 0, IID_IPicture, (void**)&m_pPicture);
+    HRESULT hr = ::OleLoadPicturePath(pszCopy, nullptr, 0, 0, IID_IPicture, &m_spPicture);
     delete[] pszCopy;
-    if (FAILED(hr)) m_pPicture = nullptr;
+    if (FAILED(hr)) m_spPicture.Reset();
     return hr;
 }
 
-void PictureView::Clear()
-{
-    if (m_pPicture) m_pPicture->Release();
-    m_pPicture = nullptr;
-}
+void PictureView::Clear() { m_spPicture.Reset(); }
 
 void PictureView::Draw(HDC hDC, const RECT& rc) const
 {
     OLE_XSIZE_HIMETRIC cx = 0;
     OLE_YSIZE_HIMETRIC cy = 0;
-    if (!m_pPicture || FAILED(m_pPicture->get_Width(&cx)) || FAILED(m_pPicture->get_Height(&cy))) return;
+    if (!m_spPicture || FAILED(m_spPicture->get_Width(&cx)) || FAILED(m_spPicture->get_Height(&cy))) return;
     // The source rectangle is in HIMETRIC units, bottom up.
-    m_pPicture->Render(hDC, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, 0, cy, cx, -cy, nullptr);
+    m_spPicture->Render(hDC, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, 0, cy, cx, -cy, nullptr);
 }

@@ -78,7 +78,7 @@ protected:
 
     // Playback.
     void SelectNextMovie();
-    bool SearchList();
+    bool SearchFromCurrentEntry();
     void SearchFromFirstEntry();
     void StopAndEnd();
     void OnPlayerPlayStateChange(long nNewState);

@@ -57,7 +57,7 @@ void PlayerDialog::OnCodecMissing()
 
 // The first usable entry from m_nFileIndex on. The search only visits the
 // entries the list key really holds, so a huge "FileCount" costs nothing.
-bool PlayerDialog::SearchList()
+bool PlayerDialog::SearchFromCurrentEntry()
 {
     MoviePosition found = FindUsableMovie(m_strContentRoot, m_strListFolder, m_nFileIndex, m_nFileCount);
     m_strMovie = found.m_strMovie;
@@ -68,7 +68,7 @@ bool PlayerDialog::SearchList()
 void PlayerDialog::SelectNextMovie()
 {
     if (++m_nFileIndex > m_nFileCount) m_nFileIndex = 1;
-    if (!SearchList()) SearchFromFirstEntry();
+    if (!SearchFromCurrentEntry()) SearchFromFirstEntry();
 }
 
 // Over the whole list; with nothing found the no-file picture plays and the
@@ -77,7 +77,7 @@ void PlayerDialog::SelectNextMovie()
 void PlayerDialog::SearchFromFirstEntry()
 {
     m_nFileIndex = 1;
-    SearchList();
+    SearchFromCurrentEntry();
     if (m_strMovie.IsEmpty()) {
         m_strMovie = NoFilePicturePath(m_strContentRoot);
         m_nFileIndex = 1;

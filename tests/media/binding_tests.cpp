@@ -4,8 +4,10 @@
 #include "tests/media/MediaHostDialog.h"
 #include "tests/support/MediaPlayerDouble.h"
 #include "tests/support/Printers.h"
+#include "media/EventConnectionPoint.h"
 #include "media/MediaIds.h"
 #include <gtest/gtest.h>
+#include <olectl.h>
 
 namespace {
 class BindingTest : public ::testing::Test {
@@ -22,6 +24,11 @@ protected:
     HRESULT OnInvoke(DISPID, WORD, DISPPARAMS*, VARIANT*) override { return S_OK; }
 };
 IUnknown* CreateNothing() { return nullptr; }
+ULONG RefsOf(IUnknown* p)
+{
+    p->AddRef();
+    return p->Release();
+}
 IUnknown* CreatePlainObject() { return new PlainObject; }
 }
 
@@ -35,7 +42,7 @@ TEST_F(BindingTest, TheControlTakesThePlaceholdersPlaceIdAndRectangle)
         EXPECT_EQ(m_doubles.Last()->GetWindow(), hControl);
         EXPECT_EQ(hControl, d.m_player.GetSafeHwnd());
         EXPECT_EQ(d.GetSafeHwnd(), ::GetParent(hControl));
-        EXPECT_TRUE(::IsWindowVisible(hControl));
+        EXPECT_TRUE(::IsWindowVisible(hControl)) << "the control is shown";
         // The template's item: 200 x 140 dialog units at 10,10.
         RECT rcUnits = { 10, 10, 210, 150 };
         ::MapDialogRect(d, &rcUnits);
@@ -63,10 +70,10 @@ TEST_F(BindingTest, CallsReachTheControlWithTheirArguments)
     dlg.Run([&](MediaHostDialog& d) {
         MediaPlayerDouble* pDouble = m_doubles.Last();
         ASSERT_NE(nullptr, pDouble);
-        pDouble->m_nPlayState = 3;
+        pDouble->m_nPlayState = kPlayStatePlaying;
         pDouble->m_dPosition = 12.25;
         d.m_player.put_URL(L"C:\\Movies\\a b.wmv");
-        EXPECT_EQ(3, d.m_player.get_playState());
+        EXPECT_EQ(kPlayStatePlaying, d.m_player.get_playState());
         CWMPControls3(d.m_player.get_controls()).play();
         CWMPControls3(d.m_player.get_controls()).put_currentPosition(1.5);
         EXPECT_DOUBLE_EQ(12.25, CWMPControls3(d.m_player.get_controls()).get_currentPosition());
@@ -101,17 +108,17 @@ TEST_F(BindingTest, EventsArriveWithTheDeclaredParameterTypes)
     MediaHostDialog dlg;
     dlg.Run([&](MediaHostDialog& d) {
         MediaPlayerDouble* pDouble = m_doubles.Last();
-        pDouble->FireOpenStateChange(14);
-        pDouble->FirePlayStateChange(8);
+        pDouble->FireOpenStateChange(kOpenStateBeginCodecAcquisition);
+        pDouble->FirePlayStateChange(kPlayStateMediaEnded);
         pDouble->FireClick(2, 4, 300, -40);
         pDouble->FireDoubleClick(1, 0, 7, 8);
         pDouble->FireKeyDown(VK_ESCAPE, 1);
         pDouble->FireMouseMove(0, 2, 70000, 5);
         ASSERT_EQ(6u, d.m_events.size());
         EXPECT_EQ(MediaDispid::OpenStateChange, d.m_events[0].dispid);
-        EXPECT_EQ(14, d.m_events[0].nState);
+        EXPECT_EQ(kOpenStateBeginCodecAcquisition, d.m_events[0].nState);
         EXPECT_EQ(MediaDispid::PlayStateChange, d.m_events[1].dispid);
-        EXPECT_EQ(8, d.m_events[1].nState);
+        EXPECT_EQ(kPlayStateMediaEnded, d.m_events[1].nState);
         const ReceivedEvent& click = d.m_events[2];
         EXPECT_EQ(MediaDispid::Click, click.dispid);
         EXPECT_EQ(2, click.nButton);
@@ -137,13 +144,13 @@ TEST_F(BindingTest, EventsFiredInsideACallArriveBeforeItReturns)
     dlg.Run([&](MediaHostDialog& d) {
         MediaPlayerDouble* pDouble = m_doubles.Last();
         pDouble->m_onCall = [pDouble](const std::wstring& call) {
-            if (call.rfind(L"put URL", 0) == 0) pDouble->FirePlayStateChange(10);
-            if (call == L"play") pDouble->FirePlayStateChange(3);
+            if (call.rfind(L"put URL", 0) == 0) pDouble->FirePlayStateChange(kPlayStateReady);
+            if (call == L"play") pDouble->FirePlayStateChange(kPlayStatePlaying);
         };
         d.m_player.put_URL(L"x.wmv");
-        EXPECT_TRUE(d.HasEvent(MediaDispid::PlayStateChange, 10));
+        EXPECT_TRUE(d.HasEvent(MediaDispid::PlayStateChange, kPlayStateReady)) << "ready arrived inside put URL";
         CWMPControls3(d.m_player.get_controls()).play();
-        EXPECT_TRUE(d.HasEvent(MediaDispid::PlayStateChange, 3));
+        EXPECT_TRUE(d.HasEvent(MediaDispid::PlayStateChange, kPlayStatePlaying)) << "playing arrived inside play";
     });
 }
 
@@ -158,11 +165,29 @@ TEST_F(BindingTest, TheControlGoesWithItsDialog)
     }
     MediaPlayerDouble* pDouble = m_doubles.Last();
     ASSERT_NE(nullptr, pDouble);
-    EXPECT_FALSE(::IsWindow(hControl));
+    EXPECT_FALSE(::IsWindow(hControl)) << "the control window is destroyed with the dialog";
     EXPECT_EQ(nullptr, pDouble->GetWindow());
     // Only the scope holds it now, and events reach no one.
     EXPECT_EQ(1u, pDouble->RefCount());
-    pDouble->FirePlayStateChange(8);
+    pDouble->FirePlayStateChange(kPlayStateMediaEnded);
+}
+
+TEST(EventPointTest, HoldsEachSinkUntilItIsUnadvised)
+{
+    EventConnectionPoint* pPoint = new EventConnectionPoint(nullptr, IID_IDispatch);
+    PlainObject* pSink = new PlainObject;
+    DWORD dwFirst = 0, dwSecond = 0;
+    ASSERT_EQ(S_OK, pPoint->Advise(pSink, &dwFirst));
+    ASSERT_EQ(S_OK, pPoint->Advise(pSink, &dwSecond));
+    EXPECT_EQ(3u, RefsOf(pSink)) << "each connection holds the sink once";
+    pPoint->Fire(MediaDispid::PlayStateChange, { EventArgI4(kPlayStatePlaying) });
+    EXPECT_EQ(3u, RefsOf(pSink)) << "a fired event gives back what it held";
+    EXPECT_EQ(S_OK, pPoint->Unadvise(dwFirst));
+    EXPECT_EQ(CONNECT_E_NOCONNECTION, pPoint->Unadvise(dwFirst)) << "a cookie is unadvised once";
+    EXPECT_EQ(2u, RefsOf(pSink)) << "an unadvised connection lets go of the sink";
+    pPoint->Release();
+    EXPECT_EQ(1u, RefsOf(pSink)) << "the point's last release lets go of every sink";
+    pSink->Release();
 }
 
 TEST_F(BindingTest, EachDialogHostsItsOwnControl)
@@ -170,11 +195,11 @@ TEST_F(BindingTest, EachDialogHostsItsOwnControl)
     MediaHostDialog first, second;
     first.Run([](MediaHostDialog&) {});
     second.Run([&](MediaHostDialog& d) {
-        m_doubles.Last()->FirePlayStateChange(3);
-        EXPECT_TRUE(d.HasEvent(MediaDispid::PlayStateChange, 3));
+        m_doubles.Last()->FirePlayStateChange(kPlayStatePlaying);
+        EXPECT_TRUE(d.HasEvent(MediaDispid::PlayStateChange, kPlayStatePlaying)) << "the dialog hears its control";
     });
     EXPECT_EQ(2u, m_doubles.Count());
-    EXPECT_TRUE(first.m_events.empty());
+    EXPECT_TRUE(first.m_events.empty()) << "the first dialog hears nothing of the second's control";
 }
 
 class UncreatableControlTest : public ::testing::TestWithParam<MediaObjectFactory> {
@@ -212,7 +237,7 @@ TEST_P(UncreatableControlTest, LeavesAnEmptyControlAndAWorkingDialog)
         EXPECT_EQ(d.m_player.GetSafeHwnd(), ::GetCapture());
         ::ReleaseCapture();
     });
-    EXPECT_TRUE(bRan);
+    EXPECT_TRUE(bRan) << "the dialog ran";
     EXPECT_EQ(IDOK, nResult);
 }
 
