@@ -1,6 +1,6 @@
 // The application framework: include this one header.
 #pragma once
-#include "framework/AfxApi.h"
+#include "framework/AfxExport.h"
 #include "framework/AfxState.h"
 #include "framework/AfxTypes.h"
 #include "framework/CString.h"

@@ -1,7 +1,7 @@
 // Message maps and event-sink maps: static tables of entries, each map chained
 // to the map of the base class. Lookup walks the chain from the most derived.
 #pragma once
-#include "framework/AfxApi.h"
+#include "framework/AfxExport.h"
 #include "framework/AfxMsgCrackers.h"
 #include <oaidl.h>
 #include <utility>

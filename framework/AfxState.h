@@ -1,6 +1,6 @@
 // The framework's process-wide state and its global helpers.
 #pragma once
-#include "framework/AfxApi.h"
+#include "framework/AfxExport.h"
 
 class CWinApp;
 class CWnd;

@@ -1,6 +1,6 @@
 // Small value types and GDI wrappers used by handler signatures.
 #pragma once
-#include "framework/AfxApi.h"
+#include "framework/AfxExport.h"
 
 struct CPoint : POINT {
     CPoint() { x = 0; y = 0; }

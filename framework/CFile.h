@@ -1,6 +1,6 @@
 // A file handle; the program only checks that a file can be opened for reading.
 #pragma once
-#include "framework/AfxApi.h"
+#include "framework/AfxExport.h"
 
 class AFX_API CFile {
 public:

@@ -3,7 +3,7 @@
 // events to the container window's event-sink map.
 #pragma once
 #include "framework/AfxRefCount.h"
-#include "framework/AfxApi.h"
+#include "framework/AfxExport.h"
 #include <ole2.h>
 #include <ocidl.h>
 #include <wrl/client.h>

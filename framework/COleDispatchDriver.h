@@ -1,7 +1,7 @@
 // Calls an automation object through its IDispatch: methods and properties by
 // DISPID, arguments described by VTS_ strings and converted to VARIANTs.
 #pragma once
-#include "framework/AfxApi.h"
+#include "framework/AfxExport.h"
 #include "framework/AfxMsgMap.h"
 #include <oaidl.h>
 

@@ -3,7 +3,7 @@
 // a web page give them. The container hands it to IPersistPropertyBag::Load
 // before the control is activated.
 #pragma once
-#include "framework/AfxApi.h"
+#include "framework/AfxExport.h"
 #include "framework/AfxRefCount.h"
 #include <ocidl.h>
 #include <cstddef>

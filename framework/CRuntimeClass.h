@@ -1,7 +1,7 @@
 // Run-time class records: the name and base of a class, so that code can ask
 // what an object is (GetRuntimeClass, IsDerivedFrom).
 #pragma once
-#include "framework/AfxApi.h"
+#include "framework/AfxExport.h"
 
 struct AFX_API CRuntimeClass {
     const char* m_lpszClassName;

@@ -1,6 +1,6 @@
 // The framework's string class: UTF-16 text with value semantics.
 #pragma once
-#include "framework/AfxApi.h"
+#include "framework/AfxExport.h"
 #include <string>
 
 class AFX_API CString {

@@ -2,7 +2,7 @@
 // costs start-up time, so a dialog made of the system's own classes only (the
 // full-screen player, say) is created without it.
 #pragma once
-#include "framework/AfxApi.h"
+#include "framework/AfxExport.h"
 #include <windows.h>
 
 // Whether every control of the template, and the dialog itself, is of a class
