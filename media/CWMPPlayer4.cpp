@@ -10,7 +10,7 @@ using Microsoft::WRL::ComPtr;
 namespace {
 // The persisted properties of control 1000, the same in both dialogs'
 // templates: the movie alone (no transport controls, no context menu),
-// scaled up to fill the control, and nothing played before the
+// scaled to the control keeping its shape, and nothing played before the
 // dialog asks (the dialogs set the volume and error dialogs first, and the
 // settings dialog's buttons wait for Play). The platform control's own
 // names, as PARAM tags would give them.

@@ -1,4 +1,5 @@
 #include "media/DirectShowPlayer.h"
+#include "media/PictureFit.h"
 
 namespace {
 const UINT WM_APP_GRAPHNOTIFY = WM_APP + 1;
@@ -151,8 +152,12 @@ HRESULT DirectShowPlayer::LoadMedia()
     if (FAILED(hr)) return hr;
     m_media = m_picture.IsLoaded() ? Media::Picture : Media::Movie;
     m_pGraph->SetVolume(m_nVolume);
-    if (m_media == Media::Movie) m_pGraph->Cue();
-    else m_held.Clear();
+    if (m_media == Media::Movie) {
+        m_pGraph->ShowVideo(VideoRect());
+        m_pGraph->Cue();
+    } else {
+        m_held.Clear();
+    }
     return S_OK;
 }
 
@@ -185,9 +190,16 @@ void DirectShowPlayer::HoldPictureAndUnload()
 {
     // Between two movies of a list (close, next URL, ready, play) the window
     // keeps the last picture instead of going black.
-    if (m_media == Media::Movie) m_held.Capture(GetSafeHwnd());
+    if (m_media == Media::Movie) m_held.Capture(GetSafeHwnd(), VideoRect());
     UnloadMedia();
     if (GetSafeHwnd()) ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
+}
+
+RECT DirectShowPlayer::VideoRect() const
+{
+    RECT rc = {};
+    ::GetClientRect(GetSafeHwnd(), &rc);
+    return FitPicture(m_pGraph->GetVideoSize(), rc, m_bStretchToFit);
 }
 
 void DirectShowPlayer::ClearHeldPicture()
@@ -254,7 +266,7 @@ void DirectShowPlayer::OnPaint()
     RECT rc;
     ::GetClientRect(GetSafeHwnd(), &rc);
     if (m_media == Media::Picture) m_picture.Draw(hDC, rc);
-    else if (m_held.IsHeld()) m_held.Draw(hDC, rc);
+    else if (m_held.IsHeld()) m_held.Draw(hDC, rc, m_bStretchToFit);
     else ::FillRect(hDC, &rc, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     ::EndPaint(GetSafeHwnd(), &ps);
     if (m_media == Media::Movie && m_nPlayState != kPlayStatePlaying) RedrawVideoWindow();
@@ -299,11 +311,7 @@ LRESULT DirectShowPlayer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam != kCueTimerId) break;
         OnCueTimer();
         return 0;
-    case WM_SIZE: {
-        RECT rc = { 0, 0, (short)LOWORD(lParam), (short)HIWORD(lParam) };
-        m_pGraph->FitVideo(rc);
-        break;
-    }
+    case WM_SIZE: m_pGraph->FitVideo(VideoRect()); break;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: OnPaint(); return 0;
     // Keys pressed while the control has the focus are its input, not the

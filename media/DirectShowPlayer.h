@@ -48,6 +48,8 @@ private:
     // Ends the cue, parks the movie's graph and lets the picture go.
     void UnloadMedia();
     void ClearHeldPicture();
+    // Where the movie's picture goes in the client area (FitPicture).
+    RECT VideoRect() const;
     void SetPlayState(long nState);
     void UpdatePresentTimer();
     void SetOpenState(long nState);

@@ -1,21 +1,22 @@
 #include "media/HeldPicture.h"
+#include "media/PictureFit.h"
 
-void HeldPicture::Capture(HWND hWnd)
+void HeldPicture::Capture(HWND hWnd, const RECT& rc)
 {
     Clear();
-    RECT rc;
-    if (!::GetClientRect(hWnd, &rc) || rc.right <= 0 || rc.bottom <= 0) return;
+    SIZE size = { rc.right - rc.left, rc.bottom - rc.top };
+    if (size.cx <= 0 || size.cy <= 0) return;
     // Without DCX_CLIPCHILDREN the DC reads through the video window that
-    // covers the client area, which is the picture the user sees.
+    // covers the rectangle, which is the picture the user sees.
     HDC hWindow = ::GetDCEx(hWnd, nullptr, DCX_CACHE);
     if (!hWindow) return;
     HDC hMem = ::CreateCompatibleDC(hWindow);
-    m_hBitmap = hMem ? ::CreateCompatibleBitmap(hWindow, rc.right, rc.bottom) : nullptr;
+    m_hBitmap = hMem ? ::CreateCompatibleBitmap(hWindow, size.cx, size.cy) : nullptr;
     if (m_hBitmap) {
         HGDIOBJ hOld = ::SelectObject(hMem, m_hBitmap);
-        ::BitBlt(hMem, 0, 0, rc.right, rc.bottom, hWindow, 0, 0, SRCCOPY);
+        ::BitBlt(hMem, 0, 0, size.cx, size.cy, hWindow, rc.left, rc.top, SRCCOPY);
         ::SelectObject(hMem, hOld);
-        m_size = { rc.right, rc.bottom };
+        m_size = size;
     }
     if (hMem) ::DeleteDC(hMem);
     ::ReleaseDC(hWnd, hWindow);
@@ -28,14 +29,16 @@ void HeldPicture::Clear()
     m_size = {};
 }
 
-void HeldPicture::Draw(HDC hDC, const RECT& rc) const
+void HeldPicture::Draw(HDC hDC, const RECT& rcBounds, bool bStretchToFit) const
 {
     HDC hMem = m_hBitmap ? ::CreateCompatibleDC(hDC) : nullptr;
     if (!hMem) return;
+    RECT rc = FitPicture(m_size, rcBounds, bStretchToFit);
     HGDIOBJ hOld = ::SelectObject(hMem, m_hBitmap);
     ::SetStretchBltMode(hDC, COLORONCOLOR);
     ::StretchBlt(hDC, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hMem, 0, 0, m_size.cx, m_size.cy,
                  SRCCOPY);
     ::SelectObject(hMem, hOld);
     ::DeleteDC(hMem);
+    FillAroundPicture(hDC, rcBounds, rc);
 }

@@ -11,13 +11,14 @@ public:
     HeldPicture(const HeldPicture&) = delete;
     HeldPicture& operator=(const HeldPicture&) = delete;
 
-    // Copies what the client area of hWnd shows now, its child windows'
+    // Copies what rc of hWnd's client area shows now, its child windows'
     // pixels included.
-    void Capture(HWND hWnd);
+    void Capture(HWND hWnd, const RECT& rc);
     void Clear();
     bool IsHeld() const { return m_hBitmap != nullptr; }
-    // Draws the held picture stretched over rc.
-    void Draw(HDC hDC, const RECT& rc) const;
+    // Draws the held picture where a movie of its size goes in rcBounds
+    // (FitPicture), black around it.
+    void Draw(HDC hDC, const RECT& rcBounds, bool bStretchToFit) const;
 
 private:
     HBITMAP m_hBitmap = nullptr;

@@ -26,25 +26,12 @@ void ReadProperty(IPropertyBag* pBag, const wchar_t* pszName, bool& bValue)
     if (SUCCEEDED(pBag->Read(pszName, &value, nullptr)) && value.vt == VT_BOOL) bValue = value.boolVal != VARIANT_FALSE;
     ::VariantClear(&value);
 }
-
-void ReadProperty(IPropertyBag* pBag, const wchar_t* pszName, std::wstring& strValue)
-{
-    VARIANT value;
-    ::VariantInit(&value);
-    value.vt = VT_BSTR;
-    if (SUCCEEDED(pBag->Read(pszName, &value, nullptr)) && value.vt == VT_BSTR && value.bstrVal)
-        strValue = value.bstrVal;
-    ::VariantClear(&value);
-}
 }
 
 STDMETHODIMP MediaPlayerObject::Load(IPropertyBag* pPropBag, IErrorLog*)
 {
     if (!pPropBag) return E_POINTER;
-    ReadProperty(pPropBag, L"uiMode", m_strUiMode);
     ReadProperty(pPropBag, L"stretchToFit", m_bStretchToFit);
-    ReadProperty(pPropBag, L"enableContextMenu", m_bEnableContextMenu);
-    ReadProperty(pPropBag, L"autoStart", m_bAutoStart);
     return S_OK;
 }
 

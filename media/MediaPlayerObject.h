@@ -5,7 +5,6 @@
 #pragma once
 #include "media/MediaIds.h"
 #include "media/OleControlObject.h"
-#include <string>
 
 class MediaPlayerObject : public OleControlObject, public IPersistPropertyBag {
 public:
@@ -15,8 +14,10 @@ public:
     }
     STDMETHODIMP_(ULONG) AddRef() override { return OleControlObject::AddRef(); }
     STDMETHODIMP_(ULONG) Release() override { return OleControlObject::Release(); }
-    // IPersistPropertyBag: the persisted properties by the platform
-    // control's names (uiMode, stretchToFit, enableContextMenu, autoStart).
+    // IPersistPropertyBag, with the platform control's property names. Of
+    // what a container gives, only stretchToFit applies: this component has
+    // no user interface or context menu of its own and never starts by
+    // itself.
     STDMETHODIMP GetClassID(CLSID* pClassID) override;
     STDMETHODIMP InitNew() override { return S_OK; }
     STDMETHODIMP Load(IPropertyBag* pPropBag, IErrorLog* pErrorLog) override;
@@ -40,13 +41,9 @@ protected:
     HRESULT OnInvoke(DISPID dispid, WORD wFlags, DISPPARAMS* pParams, VARIANT* pResult) override;
     void* FindInterface(REFIID riid) override;
 
-    // The persisted properties, as loaded; the defaults are what this
-    // component does without them: no user interface or context menu of its
-    // own, the picture scaled to the control, and no start before play.
-    std::wstring m_strUiMode = L"none";
+    // The movie scaled to the control keeping its shape; else at its own
+    // size, shrunk only to fit (see FitPicture).
     bool m_bStretchToFit = true;
-    bool m_bEnableContextMenu = false;
-    bool m_bAutoStart = false;
 
     void FireOpenStateChange(long nState);
     void FirePlayStateChange(long nState);

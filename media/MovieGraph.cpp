@@ -180,13 +180,8 @@ void MovieGraph::AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage)
         m_spVideo->put_Caption(caption);
         ::SysFreeString(caption);
     }
-    // Input over the picture is the control's input.
-    m_spVideo->put_MessageDrain((OAHWND)hwndOwner);
     KeepPixelsUnderVideoWindow(hwndOwner);
-    RECT rc;
-    ::GetClientRect(hwndOwner, &rc);
-    FitVideo(rc);
-    m_spVideo->put_Visible(OATRUE);
+    PassInputToOwner(hwndOwner);
 }
 
 // Wine registers the renderer's window class with a black brush, so a newly
@@ -201,12 +196,23 @@ void MovieGraph::KeepPixelsUnderVideoWindow(HWND hwndOwner)
         ::SetClassLongPtrW(hwndVideo, GCLP_HBRBACKGROUND, 0);
 }
 
+// Input over the picture is the owner's input, where the picture need not
+// cover the owner: the system's hit test passes over a disabled child, so
+// the owner gets it in its own coordinates (the renderer's message drain
+// would pass it on in the video window's). The renderer refuses WS_DISABLED
+// as a window style.
+void MovieGraph::PassInputToOwner(HWND hwndOwner)
+{
+    for (HWND hwndVideo = ::FindWindowExW(hwndOwner, nullptr, nullptr, kVideoCaption); hwndVideo;
+         hwndVideo = ::FindWindowExW(hwndOwner, hwndVideo, nullptr, kVideoCaption))
+        ::EnableWindow(hwndVideo, FALSE);
+}
+
 void MovieGraph::Close()
 {
     if (m_spControl) StopAtTheEnd();
     if (m_spVideo) {
         m_spVideo->put_Visible(OAFALSE);
-        m_spVideo->put_MessageDrain(0);
         m_spVideo->put_Owner(0);
     }
     if (m_spEvents) m_spEvents->SetNotifyWindow(0, 0, 0);
@@ -325,9 +331,26 @@ long MovieGraph::GetAttenuation() const
     return n;
 }
 
-void MovieGraph::FitVideo(const RECT& rcClient)
+SIZE MovieGraph::GetVideoSize() const
 {
-    if (m_spVideo) m_spVideo->SetWindowPosition(0, 0, rcClient.right - rcClient.left, rcClient.bottom - rcClient.top);
+    ComPtr<IBasicVideo> spVideo;
+    long cx = 0, cy = 0;
+    if (!m_spVideo || FAILED(m_spGraph->QueryInterface(IID_IBasicVideo, &spVideo)) ||
+        FAILED(spVideo->GetVideoSize(&cx, &cy)))
+        return {};
+    return { cx, cy };
+}
+
+void MovieGraph::ShowVideo(const RECT& rc)
+{
+    if (!m_spVideo) return;
+    FitVideo(rc);
+    m_spVideo->put_Visible(OATRUE);
+}
+
+void MovieGraph::FitVideo(const RECT& rc)
+{
+    if (m_spVideo) m_spVideo->SetWindowPosition(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
 }
 
 bool MovieGraph::NextEvent(long& nCode)

@@ -1,6 +1,6 @@
 // A DirectShow filter graph that plays one movie file inside a window: the
-// GDI video renderer, its video window owned by that window and stretched to
-// it, and the graph's events notified to it. A closed movie's graph is
+// GDI video renderer, its video window owned by that window and placed where
+// the window says, and the graph's events notified to it. A closed movie's graph is
 // parked, stopped and hidden, until it is closed or opens another file:
 // opening the same file again takes it up from the start instead of building
 // it anew.
@@ -19,7 +19,8 @@ public:
 
     // Builds the graph for pszPath, or takes up the parked one of the same
     // file; its events arrive at hwndOwner as nNotifyMessage. A failure of
-    // the graph builder is returned as it is.
+    // the graph builder is returned as it is. The video window shows from
+    // ShowVideo on.
     HRESULT Open(const wchar_t* pszPath, HWND hwndOwner, UINT nNotifyMessage);
     // Stops the movie and hides its window; the graph stays built for Open.
     void Park();
@@ -45,7 +46,11 @@ public:
     // The audio renderer's attenuation in hundredths of a decibel (0 when
     // the movie has no sound).
     long GetAttenuation() const;
-    void FitVideo(const RECT& rcClient);
+    // The movie's own picture size; 0 by 0 for a movie without video.
+    SIZE GetVideoSize() const;
+    // Places the video window at rc of the owner's client area, and shows it.
+    void ShowVideo(const RECT& rc);
+    void FitVideo(const RECT& rc);
     // Draws the picture the paused renderer holds over rc of hDC; false
     // when it holds none.
     bool DrawCurrentImage(HDC hDC, const RECT& rc) const;
@@ -64,6 +69,7 @@ private:
     void Rewind();
     void AttachVideoWindow(HWND hwndOwner, UINT nNotifyMessage);
     static void KeepPixelsUnderVideoWindow(HWND hwndOwner);
+    static void PassInputToOwner(HWND hwndOwner);
 
     Microsoft::WRL::ComPtr<IGraphBuilder> m_spGraph;
     Microsoft::WRL::ComPtr<IMediaControl> m_spControl;

@@ -69,7 +69,7 @@ TEST_F(BindingTest, TheControlTakesThePlaceholdersPlaceIdAndRectangle)
     // through the site with the control's rectangle in the dialog.
     const Protocol& protocol = m_doubles.Last()->m_protocol;
     ASSERT_LE(4u, protocol.size());
-    EXPECT_EQ((Protocol{ L"properties uiMode=none stretchToFit=1 enableContextMenu=0 autoStart=0", L"activate",
+    EXPECT_EQ((Protocol{ L"properties uiMode=none stretchToFit=true enableContextMenu=false autoStart=false", L"activate",
                          L"rects 0,0,100,50", L"rects 5,6,105,56" }),
               Protocol(protocol.begin(), protocol.begin() + 4));
 }

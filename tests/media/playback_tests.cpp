@@ -7,6 +7,8 @@
 #include "tests/soak/ResourceCounts.h"
 #include "media/DirectShowPlayer.h"
 #include "media/MediaFactory.h"
+#include "framework/AfxComPtr.h"
+#include "framework/COlePropertyBag.h"
 #include <gtest/gtest.h>
 #include <cwchar>
 #include <string>
@@ -28,11 +30,17 @@ size_t CountDifferences(const std::vector<DWORD>& a, const std::vector<DWORD>& b
     return n;
 }
 
+bool IsDark(DWORD p) { return GetRValue(p) < 24 && GetGValue(p) < 24 && GetBValue(p) < 24; }
+
+bool IsGreen(DWORD p) { return GetGValue(p) > 120 && GetRValue(p) < 80 && GetBValue(p) < 80; }
+
+DWORD ScreenPixel(int x, int y) { return CaptureScreen(CRect(x, y, x + 1, y + 1))[0]; }
+
 // A black frame: nearly every pixel dark.
 bool IsBlack(const std::vector<DWORD>& pixels)
 {
     size_t nDark = 0;
-    for (DWORD p : pixels) nDark += GetRValue(p) < 24 && GetGValue(p) < 24 && GetBValue(p) < 24;
+    for (DWORD p : pixels) nDark += IsDark(p);
     return nDark > pixels.size() * 9 / 10;
 }
 
@@ -80,6 +88,32 @@ protected:
         CWMPControls3(d.m_player.get_controls()).play();
         ASSERT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStatePlaying)) << "the medium plays";
         EXPECT_EQ(kPlayStatePlaying, d.m_player.get_playState());
+    }
+    // Gives the hosted control one persisted property after the
+    // container's, as a property bag.
+    static void LoadProperty(MediaHostDialog& d, const wchar_t* pszName, const wchar_t* pszValue)
+    {
+        const AFX_CONTROL_PROPERTY property = { pszName, pszValue };
+        Microsoft::WRL::ComPtr<IPersistPropertyBag> spPersist;
+        ASSERT_TRUE(SUCCEEDED(d.m_player.GetControlUnknown()->QueryInterface(IID_PPV_ARGS(&spPersist))));
+        Microsoft::WRL::ComPtr<IPropertyBag> spBag = AfxTakeOver<IPropertyBag>(new COlePropertyBag(&property, 1));
+        EXPECT_EQ(S_OK, spPersist->Load(spBag.Get(), nullptr));
+    }
+    // The picture fills rcMovie (on the screen) and the control is black
+    // just outside it.
+    static void ExpectPictureIn(const CRect& rcControl, const CRect& rcMovie)
+    {
+        const int m = 3;
+        const int xMid = (rcMovie.left + rcMovie.right) / 2, yMid = (rcMovie.top + rcMovie.bottom) / 2;
+        const POINT inside[] = { { rcMovie.left + m, rcMovie.top + m }, { rcMovie.right - m, rcMovie.bottom - m },
+                                 { xMid, yMid } };
+        for (POINT pt : inside) EXPECT_TRUE(IsGreen(ScreenPixel(pt.x, pt.y))) << "inside at " << pt.x << "," << pt.y;
+        const POINT outside[] = { { xMid, rcMovie.top - m }, { xMid, rcMovie.bottom + m },
+                                  { rcMovie.left - m, yMid }, { rcMovie.right + m, yMid } };
+        for (POINT pt : outside) {
+            if (!::PtInRect(rcControl, pt)) continue;
+            EXPECT_TRUE(IsDark(ScreenPixel(pt.x, pt.y))) << "outside at " << pt.x << "," << pt.y;
+        }
     }
     MediaObjectFactory m_pfnPrevious = nullptr;
 };
@@ -230,6 +264,34 @@ TEST_F(PlaybackTest, APictureShowsAsAReadyAndPlayingMedium)
         EXPECT_LT(GetRValue(centre), 60) << std::hex << centre;
         EXPECT_EQ(0.0, CWMPControls3(d.m_player.get_controls()).get_currentPosition());
     });
+}
+
+// The wide test movie (160x60, green) in a control of another shape: scaled
+// to the control's width keeping its shape, or at its own size without
+// stretchToFit; centred, black around. Between two movies the held picture
+// stands where the movie was.
+TEST_F(PlaybackTest, AMovieKeepsItsShape)
+{
+    for (bool bStretch : { true, false }) {
+        SCOPED_TRACE(bStretch ? "stretchToFit true" : "stretchToFit false");
+        MediaHostDialog dlg;
+        dlg.Run([&](MediaHostDialog& d) {
+            if (!bStretch) LoadProperty(d, L"stretchToFit", L"false");
+            CRect rc = d.ControlScreenRect();
+            const int cx = bStretch ? rc.Width() : 160, cy = bStretch ? rc.Width() * 60 / 160 : 60;
+            const int x = rc.left + (rc.Width() - cx) / 2, y = rc.top + (rc.Height() - cy) / 2;
+            const CRect rcMovie(x, y, x + cx, y + cy);
+            Open(d, L"media_test_wide.wmv");
+            Play(d);
+            EXPECT_TRUE(PumpMessagesUntil([&] { return IsGreen(ScreenPixel(x + cx / 2, y + cy / 2)); }, 5000));
+            ExpectPictureIn(rc, rcMovie);
+            ASSERT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateMediaEnded, 15000));
+            d.m_player.close();
+            Open(d, L"media_test_wide.wmv");
+            SCOPED_TRACE("the held picture");
+            ExpectPictureIn(rc, rcMovie);
+        });
+    }
 }
 
 TEST_F(PlaybackTest, PositionStopCloseAndPlayAgain)

@@ -16,6 +16,19 @@ IUnknown* CreateDouble()
     return static_cast<IDispatch*>(pDouble);
 }
 
+// A property as the bag gives it, as text; "?" when it has none.
+std::wstring ReadText(IPropertyBag* pBag, const wchar_t* pszName)
+{
+    VARIANT value;
+    ::VariantInit(&value);
+    value.vt = VT_BSTR;
+    std::wstring strValue = L"?";
+    if (pBag && SUCCEEDED(pBag->Read(pszName, &value, nullptr)) && value.vt == VT_BSTR && value.bstrVal)
+        strValue = value.bstrVal;
+    ::VariantClear(&value);
+    return strValue;
+}
+
 std::wstring Number(double d)
 {
     wchar_t sz[64];
@@ -54,10 +67,11 @@ void MediaPlayerDouble::PutEnableErrorDialogs(BOOL bEnable) { Record(L"put enabl
 
 STDMETHODIMP MediaPlayerDouble::Load(IPropertyBag* pPropBag, IErrorLog* pErrorLog)
 {
-    HRESULT hr = MediaPlayerObject::Load(pPropBag, pErrorLog);
-    m_protocol.push_back(L"properties uiMode=" + m_strUiMode + L" stretchToFit=" + Number(m_bStretchToFit) +
-                         L" enableContextMenu=" + Number(m_bEnableContextMenu) + L" autoStart=" + Number(m_bAutoStart));
-    return hr;
+    std::wstring record = L"properties";
+    for (const wchar_t* pszName : { L"uiMode", L"stretchToFit", L"enableContextMenu", L"autoStart" })
+        record += std::wstring(L" ") + pszName + L"=" + ReadText(pPropBag, pszName);
+    m_protocol.push_back(record);
+    return MediaPlayerObject::Load(pPropBag, pErrorLog);
 }
 
 STDMETHODIMP MediaPlayerDouble::DoVerb(LONG iVerb, LPMSG pMsg, IOleClientSite* pActiveSite, LONG lIndex,

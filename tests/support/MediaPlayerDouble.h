@@ -24,8 +24,8 @@ public:
     std::function<void(const std::wstring&)> m_onCall;
     long m_nPlayState = 0;
     double m_dPosition = 0.0;
-    // The container's side, in order: "properties uiMode=<s> stretchToFit=<0|1>
-    // enableContextMenu=<0|1> autoStart=<0|1>", "activate", "rects <l>,<t>,<r>,<b>",
+    // The container's side, in order: "properties uiMode=<s> stretchToFit=<s>
+    // enableContextMenu=<s> autoStart=<s>" (each as the bag gives it), "activate", "rects <l>,<t>,<r>,<b>",
     // "deactivate" and "close" (each with " with window" while the control's
     // window exists), and "window destroyed".
     std::vector<std::wstring> m_protocol;
