@@ -141,8 +141,21 @@ protected:
     {
         SCOPED_TRACE("waiting for the end");
         EXPECT_TRUE(d.WaitForEvent(MediaDispid::PlayStateChange, kPlayStateMediaEnded, 15000)) << "the movie ends";
+        // The last picture is the one that stays: on a loaded machine it may
+        // reach the screen a little after the end is reported.
         PumpMessagesFor(100);
-        return CaptureScreen(d.ControlScreenRect());
+        std::vector<DWORD> shown = CaptureScreen(d.ControlScreenRect());
+        EXPECT_TRUE(PumpMessagesUntil(
+            [&] {
+                PumpMessagesFor(100);
+                std::vector<DWORD> now = CaptureScreen(d.ControlScreenRect());
+                bool bSettled = now == shown;
+                shown.swap(now);
+                return bSettled;
+            },
+            3000))
+            << "the last picture stays on the screen";
+        return shown;
     }
     std::vector<DWORD> PlayToTheEnd(MediaHostDialog& d)
     {
