@@ -9,17 +9,22 @@
 
 namespace {
 const DWORD kWindowTimeout = 15000;
-const DWORD kCaptureHandOver = 1400;  // the player's first second, and some
 
 class PlayerProcessTest : public ::testing::Test {
 protected:
-    // Starts the player with the cursor at rest at (400, 300), then acts.
+    // Starts the player with the cursor at rest at (400, 300) and waits
+    // until it takes movement (its dialog holds the capture) and keys.
     HWND Start()
     {
         MoveCursor(400, 300);
         m_pSaver.reset(new ScreenSaverProcess(L"/s"));
         HWND hWnd = m_pSaver->WaitForWindow(kWindowTimeout);
-        ::Sleep(kCaptureHandOver);
+        if (!hWnd) {
+            ADD_FAILURE() << "no player window";
+        } else {
+            EXPECT_TRUE(WaitForCaptureBy(hWnd)) << "the player never took the capture from its control";
+            EXPECT_TRUE(WaitForFocusInside(hWnd)) << "the focus never came inside the player";
+        }
         return hWnd;
     }
     bool EndsWithoutPowerAction() { return m_pSaver->WaitForExit(5000) == 0; }
