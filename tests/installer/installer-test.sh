@@ -75,16 +75,16 @@ page_gone() { ! window_shown "$1" && process_gone "$2"; }
 # choices as they stand), each once it is active and painted and differs
 # from the page the last Enter went to.
 run_pages() {
-  local locale=$1 title="^$2 *\$" shot=$3 pid window last=
+  local locale=$1 name=$2 title="^$2 *\$" shot=$3 pid window last=
   shift 3
   LC_ALL=$locale wine "$@" >/dev/null 2>&1 &
   pid=$!
-  if ! wait_until $limit "a window titled '$2' under $locale" window_shown "$title"; then
-    fail "no window titled '$2' under $locale (windows: $(visible_windows))"
+  if ! wait_until $limit "a window titled '$name' under $locale" window_shown "$title"; then
+    fail "no window titled '$name' under $locale (windows: $(visible_windows))"
   else
     window=$(visible_window "$title")
-    wait_until $limit "the first page of '$2' active and painted" page_ready "$window" \
-      || fail "the first page of '$2' was not active and painted"
+    wait_until $limit "the first page of '$name' active and painted" page_ready "$window" \
+      || fail "the first page of '$name' was not active and painted"
     screen_grab | convert png:- "$build/$shot"
   fi
   # An uninstaller goes on from a copy of itself: its page outlives the process.
@@ -96,7 +96,7 @@ run_pages() {
       xdotool key Return
     fi
     if [ $((SECONDS - start)) -ge $((limit * 3 * ${DRIFTREEL_TEST_TIME_SCALE:-1})) ]; then
-      fail "the pages of '$2' did not end on Enter (windows: $(visible_windows))"
+      fail "the pages of '$name' did not end on Enter (windows: $(visible_windows))"
       wineserver -k
       break
     fi
