@@ -241,7 +241,7 @@ first_window() {
 # SCRNSAVE.EXE and runs it with /s, /c, or /p and its preview window. In
 # German: another program's eng.dll and jpn.dll stand in the system folder.
 check_desktop_start() {
-  local starter=$build/bin64/desktop_start.exe pid rc window size mean
+  local starter=$build/bin64/desktop_start.exe pid rc window size
   export LC_ALL=de_DE.UTF-8
   wine "$starter" s >/dev/null 2>&1 &
   pid=$!
@@ -256,7 +256,7 @@ check_desktop_start() {
   # The player ends once it has seen the cursor rest and then move away.
   local x
   for x in 200 300 400 500 600 700; do
-    xdotool mousemove "$x" 300
+    xdotool mousemove "$x" $((x / 2))
     wait_until 1 "" process_gone "$pid" 2>/dev/null && break
   done
   rc=0; wait_exit "$pid" "the player, moved over," || rc=$?
