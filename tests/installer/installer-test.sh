@@ -43,43 +43,67 @@ shared_key='HKLM\Software\Microsoft\Windows\CurrentVersion\SharedDLLs'
 # The program's own modules; the others are shared with the maker's programs.
 own_modules=' Driftreel.scr DriftreelAfx.dll '
 
-# Runs a Windows program and waits for every process it starts (the
-# uninstaller runs on from a copy of itself).
+# Every Wine program started here boots a session of its own, which takes
+# long where 32-bit code runs emulated; the waits below allow for it (and
+# stretch by DRIFTREEL_TEST_TIME_SCALE). None stands in for a state: each
+# waits for the one it needs, and one that runs out says which.
+limit=120
+
+# Waits for the processes of the prefix to end (the uninstaller runs on from
+# a copy of itself).
+wineserver_idle() {
+  timeout $((limit * ${DRIFTREEL_TEST_TIME_SCALE:-1})) wineserver -w \
+    || fail "the prefix's programs did not end within $limit s (scaled)"
+}
+
+# Runs a Windows program and waits for every process it starts.
 run_and_wait() {
   local rc=0
-  timeout 300 wine "$@" >/dev/null 2>&1 || rc=$?
-  timeout 120 wineserver -w
+  timeout $((limit * 3 * ${DRIFTREEL_TEST_TIME_SCALE:-1})) wine "$@" >/dev/null 2>&1 || rc=$?
+  wineserver_idle
   return $rc
 }
+
+# A setup page that takes keys: its window active and painted; the page's
+# pixels are then in screen_settled_as.
+page_ready() { window_active "$1" && screen_settled; }
+page_gone() { ! window_shown "$1" && process_gone "$2"; }
 
 # Runs a setup program in a locale, waits for its first page under the
 # expected title (some languages end it in a space), saves it as a screenshot,
 # and goes through the pages with Enter (Next, Install, Finish with the
-# choices as they stand).
+# choices as they stand), each once it is active and painted and differs
+# from the page the last Enter went to.
 run_pages() {
-  local locale=$1 title=$2 shot=$3 pid window=
+  local locale=$1 name=$2 title="^$2 *\$" shot=$3 pid window last=
   shift 3
   LC_ALL=$locale wine "$@" >/dev/null 2>&1 &
   pid=$!
-  for _ in $(seq 1 180); do
-    window=$(xdotool search --onlyvisible --name "^$title *\$" 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    sleep 1
-  done
-  if [ -z "$window" ]; then
-    fail "no window titled '$title' under $locale"
+  if ! wait_until $limit "a window titled '$name' under $locale" window_shown "$title"; then
+    fail "no window titled '$name' under $locale (windows: $(visible_windows))"
   else
-    sleep 2
+    window=$(visible_window "$title")
+    wait_until $limit "the first page of '$name' active and painted" page_ready "$window" \
+      || fail "the first page of '$name' was not active and painted"
     screen_grab | convert png:- "$build/$shot"
   fi
   # An uninstaller goes on from a copy of itself: its page outlives the process.
-  for _ in $(seq 1 40); do
-    kill -0 "$pid" 2>/dev/null || xdotool search --onlyvisible --name "^$title *\$" >/dev/null 2>&1 || break
-    xdotool key Return
-    sleep 3
+  local start=$SECONDS
+  until page_gone "$title" "$pid"; do
+    window=$(visible_window "$title")
+    if [ -n "$window" ] && page_ready "$window" && [ "$screen_settled_as" != "$last" ]; then
+      last=$screen_settled_as
+      xdotool key Return
+    fi
+    if [ $((SECONDS - start)) -ge $((limit * 3 * ${DRIFTREEL_TEST_TIME_SCALE:-1})) ]; then
+      fail "the pages of '$name' did not end on Enter (windows: $(visible_windows))"
+      wineserver -k
+      break
+    fi
+    sleep 0.5
   done
   wait "$pid" 2>/dev/null
-  timeout 120 wineserver -w
+  wineserver_idle
 }
 
 # The system as the 32-bit setup sees it: "wine" starts the system's tools as
@@ -193,14 +217,15 @@ expect_64bit_side_untouched() {
   reg64 query "$uninstall_key" >/dev/null 2>&1 && fail "the 64-bit registry view has the uninstall entry"
 }
 
-# Waits up to $2 seconds for process $1 to end; its exit code, or 124.
+# Waits for process $1 to end, as $2; its exit code, or 124 once it has
+# been stopped, so that what it holds does not stand in the next step's way.
 wait_exit() {
-  local _
-  for _ in $(seq 1 $(($2 * 4))); do
-    kill -0 "$1" 2>/dev/null || { wait "$1"; return; }
-    sleep 0.25
-  done
-  return 124
+  if ! wait_until $limit "$2 to end" process_gone "$1"; then
+    wineserver -k
+    wait "$1" 2>/dev/null
+    return 124
+  fi
+  wait "$1"
 }
 visible_windows() {
   local window
@@ -209,19 +234,14 @@ visible_windows() {
   done
 }
 first_window() {
-  local _ window
-  for _ in $(seq 1 120); do
-    window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [ -n "$window" ] && { echo "$window"; return; }
-    sleep 0.5
-  done
+  wait_until $limit "a window named '$1'" window_shown "^$1\$" && visible_window "^$1\$"
 }
 
 # The desktop starts the chosen saver itself: a 64-bit program that reads
 # SCRNSAVE.EXE and runs it with /s, /c, or /p and its preview window. In
 # German: another program's eng.dll and jpn.dll stand in the system folder.
 check_desktop_start() {
-  local starter=$build/bin64/desktop_start.exe pid rc window size mean
+  local starter=$build/bin64/desktop_start.exe pid rc window size
   export LC_ALL=de_DE.UTF-8
   wine "$starter" s >/dev/null 2>&1 &
   pid=$!
@@ -229,28 +249,39 @@ check_desktop_start() {
   if [ -z "$window" ]; then
     fail "started with /s, the saver showed no player (windows: $(visible_windows))"
   else
-    sleep 3
+    wait_until $limit "the player's movie on the screen" picture_shown || fail "the player shows no movie"
     size=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
     [ "$size" = "$(xdotool getdisplaygeometry | tr ' ' x)" ] || fail "the player covers $size, not the screen"
-    mean=$(screen_grab | convert png:- -gravity center -crop 50%x50%+0+0 -format '%[fx:mean]' info:)
-    awk -v m="$mean" 'BEGIN { exit !(m > 0.05) }' || fail "the player shows no movie (mean $mean)"
   fi
-  xdotool mousemove 200 300 sleep 0.5 mousemove 300 300 sleep 0.5 mousemove 500 300
-  rc=0; wait_exit "$pid" 30 || rc=$?
+  # The player ends once it has seen the cursor rest and then move away.
+  local x
+  for x in 200 300 400 500 600 700; do
+    xdotool mousemove "$x" $((x / 2))
+    wait_until 1 "" process_gone "$pid" 2>/dev/null && break
+  done
+  rc=0; wait_exit "$pid" "the player, moved over," || rc=$?
   [ "$rc" -eq 0 ] || fail "the player did not end on a mouse movement with code 0 ($rc)"
 
   wine "$starter" c >/dev/null 2>&1 &
   pid=$!
   window=$(first_window 'Driftreel.*')
-  [ -n "$window" ] || fail "started with /c, the saver showed no settings (windows: $(visible_windows))"
-  # A click in the dialog's margin makes it the active window, as a user's would.
-  [ -n "$window" ] && xdotool mousemove --window "$window" 5 5 click 1 sleep 0.5 key Escape
-  rc=0; wait_exit "$pid" 30 || rc=$?
+  if [ -z "$window" ]; then
+    fail "started with /c, the saver showed no settings (windows: $(visible_windows))"
+  else
+    # A click in the dialog's margin makes it the active window, as a user's would.
+    xdotool mousemove --window "$window" 5 5 click 1
+    if wait_until $limit "the settings dialog to be active" window_active "$window"; then
+      xdotool key Escape
+    else
+      fail "the settings dialog did not become active on a click"
+    fi
+  fi
+  rc=0; wait_exit "$pid" "the settings, on Escape," || rc=$?
   [ "$rc" -eq 0 ] || fail "the settings did not end on Escape with code 0 ($rc)"
 
   wine "$starter" p >/dev/null 2>&1 &
   pid=$!
-  rc=0; wait_exit "$pid" 60 || rc=$?
+  rc=0; wait_exit "$pid" "the saver started with /p" || rc=$?
   [ "$rc" -eq 0 ] || fail "started with /p, the saver did not end at once with code 0 ($rc)"
   unset LC_ALL
 }

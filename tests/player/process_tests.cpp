@@ -9,26 +9,31 @@
 
 namespace {
 const DWORD kWindowTimeout = 15000;
-const DWORD kCaptureHandOver = 1400;  // the player's first second, and some
 
 class PlayerProcessTest : public ::testing::Test {
 protected:
-    // Starts the player with the cursor at rest at (400, 300), then acts.
-    HWND Start()
+    // Starts the player with the cursor at rest at (400, 300); with bInput,
+    // waits until it takes movement (its dialog holds the capture) and keys.
+    HWND Start(bool bInput = true)
     {
         MoveCursor(400, 300);
         m_pSaver.reset(new ScreenSaverProcess(L"/s"));
         HWND hWnd = m_pSaver->WaitForWindow(kWindowTimeout);
-        ::Sleep(kCaptureHandOver);
+        if (!hWnd) {
+            ADD_FAILURE() << "no player window";
+        } else if (bInput) {
+            EXPECT_TRUE(WaitForCaptureBy(hWnd)) << "the player never took the capture from its control";
+            EXPECT_TRUE(WaitForFocusInside(hWnd)) << "the focus never came inside the player";
+        }
         return hWnd;
     }
     bool EndsWithoutPowerAction() { return m_pSaver->WaitForExit(5000) == 0; }
     bool StillRuns() { return m_pSaver->WaitForExit(1000) == STILL_ACTIVE; }
 
-    void ExpectEndedBy(const char* pszWhat, const std::function<void(HWND)>& act)
+    void ExpectEndedBy(const char* pszWhat, const std::function<void(HWND)>& act, bool bInput = true)
     {
         SCOPED_TRACE(pszWhat);
-        HWND hWnd = Start();
+        HWND hWnd = Start(bInput);
         ASSERT_NE(nullptr, hWnd);
         act(hWnd);
         EXPECT_TRUE(EndsWithoutPowerAction());
@@ -106,9 +111,13 @@ TEST_F(PlayerProcessTest, ButtonsAndKeysEndIt)
 TEST_F(PlayerProcessTest, SystemEventsEndIt)
 {
     ExpectEndedBy("another window", [](HWND) { ActivateAnotherWindow(); });
-    ExpectEndedBy("display change", [](HWND h) { ::PostMessageW(h, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600)); });
-    ExpectEndedBy("suspend query", [](HWND h) { ::PostMessageW(h, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0); });
-    ExpectEndedBy("resume", [](HWND h) { ::PostMessageW(h, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0); });
+    // Messages of the system reach the player whether or not it takes input.
+    const bool bInput = false;
+    ExpectEndedBy(
+        "display change", [](HWND h) { ::PostMessageW(h, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600)); }, bInput);
+    ExpectEndedBy(
+        "suspend query", [](HWND h) { ::PostMessageW(h, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0); }, bInput);
+    ExpectEndedBy("resume", [](HWND h) { ::PostMessageW(h, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0); }, bInput);
 }
 
 TEST_F(PlayerProcessTest, PowerStatusChangesDoNotEndIt)

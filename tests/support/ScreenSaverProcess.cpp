@@ -90,5 +90,6 @@ CString WindowText(HWND hWnd)
 
 void MoveCursorUntilExit(const ScreenSaverProcess& saver)
 {
-    for (int i = 1; i <= 8 && saver.WaitForExit(0) == STILL_ACTIVE; ++i) MoveCursor(400 + 15 * i, 300 + 15 * i);
+    for (int i = 1; i <= 8 && saver.WaitForExit(i == 1 ? 0 : 250) == STILL_ACTIVE; ++i)
+        MoveCursor(400 + 15 * i, 300 + 15 * i);
 }

@@ -30,5 +30,6 @@ private:
 CString WindowText(HWND hWnd);
 
 // Moves the real cursor on across the screen until the process has ended
-// (a player ends after more than 5 pixels), at most eight steps.
+// (a player ends after more than 5 pixels), at most eight steps, each given
+// a moment to end it.
 void MoveCursorUntilExit(const ScreenSaverProcess& saver);

@@ -42,13 +42,28 @@ void ActivateAnotherWindow()
     ::DestroyWindow(hWnd);
 }
 
-bool WaitForFocusInside(HWND hWnd, DWORD dwTimeoutMs)
+namespace {
+// Polls the GUI state of hWnd's thread until holds(info) or the stretched time runs out.
+template <class Test> bool WaitForThreadState(HWND hWnd, DWORD dwTimeoutMs, Test holds)
 {
     const DWORD dwThreadId = ::GetWindowThreadProcessId(hWnd, nullptr);
     const DWORD dwLimit = TestTime(dwTimeoutMs);
     for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < dwLimit; ::Sleep(5)) {
         GUITHREADINFO info = { sizeof(info) };
-        if (::GetGUIThreadInfo(dwThreadId, &info) && info.hwndFocus && ::IsChild(hWnd, info.hwndFocus)) return true;
+        if (::GetGUIThreadInfo(dwThreadId, &info) && holds(info)) return true;
     }
     return false;
+}
+}
+
+bool WaitForFocusInside(HWND hWnd, DWORD dwTimeoutMs)
+{
+    return WaitForThreadState(hWnd, dwTimeoutMs, [hWnd](const GUITHREADINFO& info) {
+        return info.hwndFocus && ::IsChild(hWnd, info.hwndFocus);
+    });
+}
+
+bool WaitForCaptureBy(HWND hWnd, DWORD dwTimeoutMs)
+{
+    return WaitForThreadState(hWnd, dwTimeoutMs, [hWnd](const GUITHREADINFO& info) { return info.hwndCapture == hWnd; });
 }

@@ -13,3 +13,7 @@ void ActivateAnotherWindow();
 // Keys reach a player only through its control: true once the focus of
 // hWnd's thread lies inside hWnd, false after dwTimeoutMs.
 bool WaitForFocusInside(HWND hWnd, DWORD dwTimeoutMs = 2000);
+// A player takes the capture from its control one second after it starts;
+// only then does the movement it ends on count: true once hWnd holds the
+// capture of its thread, false after dwTimeoutMs.
+bool WaitForCaptureBy(HWND hWnd, DWORD dwTimeoutMs = 5000);
