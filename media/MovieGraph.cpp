@@ -331,13 +331,19 @@ long MovieGraph::GetAttenuation() const
     return n;
 }
 
-SIZE MovieGraph::GetVideoSize() const
+// The renderer's picture, where the movie has video.
+ComPtr<IBasicVideo> MovieGraph::BasicVideo() const
 {
     ComPtr<IBasicVideo> spVideo;
+    if (m_spVideo) m_spGraph->QueryInterface(IID_IBasicVideo, &spVideo);
+    return spVideo;
+}
+
+SIZE MovieGraph::GetVideoSize() const
+{
+    ComPtr<IBasicVideo> spVideo = BasicVideo();
     long cx = 0, cy = 0;
-    if (!m_spVideo || FAILED(m_spGraph->QueryInterface(IID_IBasicVideo, &spVideo)) ||
-        FAILED(spVideo->GetVideoSize(&cx, &cy)))
-        return {};
+    if (!spVideo || FAILED(spVideo->GetVideoSize(&cx, &cy))) return {};
     return { cx, cy };
 }
 
@@ -364,14 +370,12 @@ bool MovieGraph::NextEvent(long& nCode)
 
 bool MovieGraph::DrawCurrentImage(HDC hDC, const RECT& rc) const
 {
-    Microsoft::WRL::ComPtr<IBasicVideo> spVideo;
-    long cx = 0, cy = 0;
-    if (!m_spGraph || FAILED(m_spGraph->QueryInterface(IID_IBasicVideo, &spVideo)) ||
-        FAILED(spVideo->GetVideoSize(&cx, &cy)) || cx <= 0 || cy <= 0)
-        return false;
+    ComPtr<IBasicVideo> spVideo = BasicVideo();
+    const SIZE size = GetVideoSize();
+    if (!spVideo || size.cx <= 0 || size.cy <= 0) return false;
     // A packed bitmap: its header, the colour masks or table, the pixels of
     // up to 32 bits. Wine answers no query of the size alone.
-    long cbImage = (long)(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD)) + cx * cy * 4;
+    long cbImage = (long)(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD)) + size.cx * size.cy * 4;
     std::vector<BYTE> image((size_t)cbImage);
     if (FAILED(spVideo->GetCurrentImage(&cbImage, reinterpret_cast<long*>(image.data())))) return false;
     const auto* pHeader = reinterpret_cast<const BITMAPINFOHEADER*>(image.data());

@@ -71,6 +71,8 @@ private:
     static void KeepPixelsUnderVideoWindow(HWND hwndOwner);
     static void PassInputToOwner(HWND hwndOwner);
 
+    Microsoft::WRL::ComPtr<IBasicVideo> BasicVideo() const;
+
     Microsoft::WRL::ComPtr<IGraphBuilder> m_spGraph;
     Microsoft::WRL::ComPtr<IMediaControl> m_spControl;
     Microsoft::WRL::ComPtr<IMediaPosition> m_spPosition;
