@@ -233,9 +233,12 @@ visible_windows() {
     printf '%s, ' "$(xdotool getwindowname "$window" 2>/dev/null)"
   done
 }
+# The window is the one the wait saw: the window manager may unmap and map it
+# again between two looks.
 first_window() {
-  wait_until $limit "a window named '$1'" window_shown "^$1\$" && visible_window "^$1\$"
+  wait_until $limit "a window named '$1'" window_seen "^$1\$" && echo "$seen_window"
 }
+window_seen() { seen_window=$(visible_window "$1"); [ -n "$seen_window" ]; }
 
 # The desktop starts the chosen saver itself: a 64-bit program that reads
 # SCRNSAVE.EXE and runs it with /s, /c, or /p and its preview window. In
